@@ -1,0 +1,37 @@
+#include "platform/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace platform {
+namespace {
+
+struct SplitCase {
+  const char* text;
+  std::vector<std::string> args;
+};
+
+class SplitCommandLineTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitCommandLineTest, SplitsAsTheWindowsRuntimeDoes) {
+  EXPECT_EQ(SplitCommandLine(GetParam().text), GetParam().args);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitCommandLineTest,
+    ::testing::Values(
+        SplitCase{"", {""}}, SplitCase{"game.exe", {"game.exe"}},
+        SplitCase{"game.exe ", {"game.exe"}},
+        SplitCase{"C:\\Program Files\\ZARN\\system\\ucc.exe server DM_Base2.unr?NP=6 -port=7777",
+                  {"C:\\Program", "Files\\ZARN\\system\\ucc.exe", "server", "DM_Base2.unr?NP=6",
+                   "-port=7777"}},
+        // The program name takes backslashes literally and quotes only group.
+        SplitCase{"\"C:\\Program Files\\a\\\" x", {"C:\\Program Files\\a\\", "x"}},
+        SplitCase{"p  a\t\tb", {"p", "a", "b"}}, SplitCase{"p \"a b\" c", {"p", "a b", "c"}},
+        SplitCase{"p a\\\\b", {"p", "a\\\\b"}}, SplitCase{"p a\\\"b", {"p", "a\"b"}},
+        SplitCase{"p a\\\\\"b c\"", {"p", "a\\b c"}}, SplitCase{"p \"a\"\"b\"", {"p", "a\"b"}},
+        SplitCase{"p \"\"", {"p", ""}},
+        SplitCase{"p \"unterminated text", {"p", "unterminated text"}},
+        SplitCase{"p $(touch x) ;|&", {"p", "$(touch", "x)", ";|&"}}));
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,19 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+namespace platform {
+
+bool FileExist(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return !path.empty() && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string ResolvePath(const std::string& path) { return path; }
+
+std::string NativeRelativePath(std::string_view relative) { return std::string(relative); }
+
+std::string ProgramFilesFolder() { return "C:\\Program Files"; }
+
+}  // namespace platform
