@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "testing/temp_dir.h"
 
 namespace platform {
@@ -44,6 +46,18 @@ TEST(FileExistTest, ToleratesTheDoubledSeparatorOfAFolderEndingInOne) {
   WriteFile(game.path() / "system" / "zarn.exe", "");
   std::string folder = game.str() + NativeRelativePath("\\");
   EXPECT_TRUE(FileExist(folder + NativeRelativePath("\\system\\zarn.exe")));
+}
+
+TEST(FileNamesInTest, ListsTheFilesOfAFolderFoundWhateverItsCase) {
+  TempDir game;
+  WriteFile(game.path() / "Maps" / "List" / "DM-Arena.unr", "");
+  WriteFile(game.path() / "Maps" / "List" / "Read me", "text");
+  std::filesystem::create_directories(game.path() / "Maps" / "List" / "Folder.unr");
+
+  std::vector<std::string> names = FileNamesIn(game.str() + NativeRelativePath("\\maps\\list"));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"DM-Arena.unr", "Read me"}));
+  EXPECT_TRUE(FileNamesIn(game.str() + NativeRelativePath("\\maps\\missing")).empty());
 }
 
 TEST(ResolvePathTest, KeepsWhatMatchesNothing) {

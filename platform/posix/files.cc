@@ -68,6 +68,20 @@ bool FileExist(const std::string& path) {
   return !path.empty() && stat(ResolvePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::string resolved = ResolvePath(folder);
+  std::vector<std::string> names;
+  DIR* dir = opendir(resolved.c_str());
+  if (dir == nullptr) return names;
+  while (dirent* entry = readdir(dir)) {
+    struct stat info;
+    std::string path = resolved + "/" + entry->d_name;
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(entry->d_name);
+  }
+  closedir(dir);
+  return names;
+}
+
 std::string NativeRelativePath(std::string_view relative) {
   std::string native(relative);
   std::replace(native.begin(), native.end(), '\\', '/');

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -10,6 +11,11 @@ namespace platform {
 // exists. Every failure (no such file or folder, a folder, a malformed path)
 // yields false; nothing is ever reported.
 bool FileExist(const std::string& path);
+
+// The names (without folder) of the files directly in `folder`, folders left
+// out, in no particular order. Empty when the folder cannot be read. On POSIX
+// the folder is found whatever its case, as by ResolvePath.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 
 // The path under which the file system finds `path`. On POSIX every component
 // that is absent under its exact name is matched without regard to case, as

@@ -1,0 +1,224 @@
+#include "cli/hostdeck_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/game_folder.h"
+#include "platform/files.h"
+#include "platform/own_folder.h"
+#include "test_support/sample_game.h"
+#include "testing/settings_sandbox.h"
+
+namespace hostdeck {
+namespace {
+
+struct Result {
+  int exit_code;
+  std::string out;
+  std::string err;
+};
+
+class HostdeckCliTest : public ::testing::Test {
+ protected:
+  Result Run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    int code = RunHostdeckCli(args, *store_, platform::OwnFolder(), out, err);
+    return {code, out.str(), err.str()};
+  }
+
+  std::string Stored(std::string_view key) const {
+    return store_->Read(kApplication, kSection, key, "<absent>");
+  }
+
+  testing_support::SettingsSandbox sandbox_{"LaunchdeckByKestrin"};
+  std::unique_ptr<platform::SettingsStore> store_ = platform::SettingsStore::ForCurrentUser();
+  SampleGame game_;
+};
+
+TEST_F(HostdeckCliTest, ShowPrintsEverySettingInTableOrderThenTheGameFolder) {
+  Result shown = Run({"show"});
+  EXPECT_EQ(shown.exit_code, kCliOk);
+  EXPECT_EQ(shown.out,
+            "txtServerName=ZARNServer\ntxtMap=\ntxtMode=Deathmatch\ntxtNumberOfPlayers=6\n"
+            "txtPointsLimit=20\ntxtTimeLimit=\ntxtPort=7777\ntxtAccountName=\n"
+            "txtAccountPassword=\ntxtServerPassword=\ntxtAdministratorPassword=\n"
+            "chkFriendlyFire=0\nchkSavePasswords=0\nPathOfZarn=" +
+                DefaultGameFolder() + "\n");
+  EXPECT_EQ(Stored("txtServerName"), "<absent>");  // showing saves nothing
+}
+
+TEST_F(HostdeckCliTest, SetTypesIntoTheFieldsAndSavesAsExitDoes) {
+  Result set = Run({"set", "txtServerName=My Server", "txtPort=27015", "chkFriendlyFire=1",
+                    "txtServerPassword=club", "chkSavePasswords=1"});
+  EXPECT_EQ(set.exit_code, kCliOk) << set.err;
+  EXPECT_EQ(Stored("txtServerName"), "My Server");  // tidied only by a launch
+  EXPECT_EQ(Stored("txtPort"), "27015");
+  EXPECT_EQ(Stored("chkFriendlyFire"), "1");
+  EXPECT_EQ(Stored("txtServerPassword"), "club");
+  std::string out = Run({"show"}).out;
+  EXPECT_NE(out.find("\ntxtServerPassword=***\n"), std::string::npos) << out;
+  out = Run({"show", "--show-passwords"}).out;
+  EXPECT_NE(out.find("\ntxtServerPassword=club\n"), std::string::npos) << out;
+}
+
+TEST_F(HostdeckCliTest, WrongUsageExitsTwoWithAUsageAndSavesNothing) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{}, "no command given"},
+           {{"start"}, "unknown command"},
+           {{"show", "extra"}, "wrong number of arguments"},
+           {{"set"}, "nothing to set"},
+           {{"set", "txtPort"}, "expected KEY=VALUE"},
+           {{"set", "txtColour=red"}, "no field is named txtColour"},
+           {{"set", "txtMap=DM_Amos.unr"}, "hostdeck-cli map"},
+           {{"set", "txtMode=Sabotage"}, "hostdeck-cli mode"},
+           {{"set", "txtPort=123456"}, "txtPort takes at most 5 characters"},
+           {{"set", "chkFriendlyFire=yes"}, "1 or 0"},
+           {{"set", "txtPort=1", "txtMap=x"}, "hostdeck-cli map"},
+           {{"map"}, "wrong number of arguments"},
+           {{"map", "--official", "XX"}, "unknown option --official"},
+           {{"mode", "--fast"}, "unknown option --fast"},
+           {{"clear", "--no"}, "unknown option --no"},
+           {{"launch", "--now"}, "unknown option --now"},
+       }) {
+    Result result = Run(c.args);
+    std::string shown = c.args.empty() ? "" : c.args[0];
+    EXPECT_EQ(result.exit_code, kCliUsage) << shown;
+    EXPECT_TRUE(result.err.starts_with("error: ")) << result.err;
+    EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("usage: hostdeck-cli"), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+  EXPECT_EQ(Stored("txtPort"), "<absent>");
+}
+
+TEST_F(HostdeckCliTest, HelpWorksEverywhere) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--help"},
+                                             {"show", "--help"},
+                                             {"set", "--help"},
+                                             {"map", "XX", "--help"},
+                                             {"mode", "--help"},
+                                             {"path", "--help"},
+                                             {"clear", "--help"},
+                                             {"maps", "--help"},
+                                             {"modes", "--help"},
+                                             {"launch", "--dry-run", "--help"},
+                                             {"nonsense", "--help"}}) {
+    Result result = Run(args);
+    EXPECT_EQ(result.exit_code, kCliOk) << args[0];
+    EXPECT_TRUE(result.out.starts_with("usage: hostdeck-cli ")) << result.out;
+    EXPECT_EQ(result.err, "");
+  }
+  EXPECT_NE(Run({"--help"}).out.find("txtAdministratorPassword"), std::string::npos);
+  EXPECT_TRUE(Run({"launch", "--help"}).out.starts_with("usage: hostdeck-cli launch "));
+}
+
+TEST_F(HostdeckCliTest, DialogsAreAnsweredFromTheCommandLine) {
+  struct Case {
+    std::vector<std::string> args;
+    int exit_code;
+    std::string err;
+    std::string key, stored;
+  };
+  std::string sep = platform::NativeRelativePath("\\");
+  for (const Case& c : std::vector<Case>{
+           {{"map", "Winslow Bank"},
+            kCliRefused,
+            "warning: Please set a valid path to ZARN game first.\n",
+            "txtMap",
+            "<absent>"},
+           {{"path", game_.folder() + sep + "missing"},
+            kCliRefused,
+            "warning: Please enter a valid path to ZARN game and try again.\n",
+            "PathOfZarn",
+            "<absent>"},
+           {{"path", game_.folder() + sep}, kCliOk, "", "PathOfZarn", game_.folder()},
+           {{"map", "Winslow Bank"}, kCliOk, "", "txtMap", "DM_Banque.unr"},
+           {{"map", "Atlantis"},
+            kCliRefused,
+            "warning: Please select a map from the list and try again.\n",
+            "txtMap",
+            "DM_Banque.unr"},
+           {{"map", "--unofficial", "DM-Arena.unr"}, kCliOk, "", "txtMap", "DM-Arena.unr"},
+           {{"mode", "Team Power Up"}, kCliOk, "", "txtMode", "Team Power Up"},
+           {{"mode", "team power up"},
+            kCliRefused,
+            "warning: Please choose a game mode from the list.\n",
+            "txtMode",
+            "Team Power Up"},
+           {{"clear"},
+            kCliRefused,
+            "error: Are you sure you want to restore all server settings to default? Answer Yes "
+            "with --yes.\n",
+            "txtMode",
+            "Team Power Up"},
+           {{"clear", "--yes"}, kCliOk, "", "txtMode", "Deathmatch"},
+       }) {
+    Result result = Run(c.args);
+    EXPECT_EQ(result.exit_code, c.exit_code) << c.args[0] << " " << c.args.back();
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(Stored(c.key), c.stored) << c.args[0] << " " << c.args.back();
+  }
+}
+
+TEST_F(HostdeckCliTest, MapsAndModesListWhatTheDialogsList) {
+  EXPECT_EQ(Run({"maps"}).exit_code, kCliRefused);  // no valid game folder yet
+  game_.StoreAsGameFolder(*store_);
+  Result maps = Run({"maps"});
+  EXPECT_EQ(maps.exit_code, kCliOk);
+  EXPECT_TRUE(maps.out.starts_with("Official maps:\n  AFM-10\n  Asylum\n")) << maps.out;
+  EXPECT_TRUE(maps.out.ends_with("  XX\nUnofficial maps:\n  CTF_Bridge.unr\n  DM-Arena.unr\n"))
+      << maps.out;
+  game_.Remove("\\Maps\\dm_spads.unr");
+  maps = Run({"maps"});
+  EXPECT_EQ(maps.out.find("(ZARN 1.4)"), std::string::npos);
+  EXPECT_TRUE(maps.out.ends_with("Unofficial maps: not offered without the patch maps\n"));
+
+  Result modes = Run({"modes"});
+  EXPECT_EQ(modes.exit_code, kCliOk);
+  EXPECT_TRUE(modes.out.starts_with("Capture the Flag\nCapture the Flag (bazooka only)\n"));
+  EXPECT_TRUE(modes.out.ends_with("The Hunt\nThe Hunt (grenades only)\n"));
+}
+
+TEST_F(HostdeckCliTest, LaunchChecksSavesStartsAndPrintsTheCommandLineWithPasswordsHidden) {
+  game_.StoreAsGameFolder(*store_);
+  ASSERT_EQ(Run({"map", "FBI"}).exit_code, kCliOk);
+  std::string prefix = game_.folder() + platform::NativeRelativePath("\\system\\ucc.exe") +
+                       " server DM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
+                       "?Game=ZARNMP.ZARNMPGameInfo?AdminPassword=";
+
+  Result refused = Run({"launch", "txtNumberOfPlayers=21", "txtAccountName=op"});
+  EXPECT_EQ(refused.exit_code, kCliRefused);
+  EXPECT_EQ(refused.err, "warning: Please enter a valid number of players (from 1 to 20).\n");
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(Stored("txtAccountName"), "");
+
+  Result dry = Run({"launch", "txtNumberOfPlayers=8", "txtAccountName=op",
+                    "txtAccountPassword=secret", "--dry-run"});
+  EXPECT_EQ(dry.exit_code, kCliOk) << dry.err;
+  EXPECT_EQ(dry.out, prefix +
+                         "***?SN=ZARNServer?Mutator=?GS=1?ServerName=ZARNServer?GSAlias=op"
+                         "?GSPassword=***?IsPrivate=N -port=7777\n");
+  EXPECT_EQ(Stored("txtAccountName"), "");
+  EXPECT_FALSE(platform::FileExist(game_.server().string() + ".args"));
+
+  Result launched = Run({"launch", "txtNumberOfPlayers=8", "txtAccountName=op",
+                         "txtAccountPassword=secret", "--show-passwords"});
+  EXPECT_EQ(launched.exit_code, kCliOk) << launched.err;
+  EXPECT_EQ(launched.out, prefix +
+                              "kw3pqzrvmtb?SN=ZARNServer?Mutator=?GS=1?ServerName=ZARNServer"
+                              "?GSAlias=op?GSPassword=secret?IsPrivate=N -port=7777\n");
+  EXPECT_EQ(Stored("txtAccountName"), "op");
+  EXPECT_EQ(testing_support::RecordedArgs(game_.server()),
+            "server\nDM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
+            "?Game=ZARNMP.ZARNMPGameInfo?AdminPassword=kw3pqzrvmtb?SN=ZARNServer?Mutator=?GS=1"
+            "?ServerName=ZARNServer?GSAlias=op?GSPassword=secret?IsPrivate=N\n-port=7777\n");
+}
+
+}  // namespace
+}  // namespace hostdeck

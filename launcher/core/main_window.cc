@@ -1,0 +1,181 @@
+#include "core/main_window.h"
+
+#include "core/field_checks.h"
+#include "core/game_folder.h"
+#include "core/game_modes.h"
+#include "core/map_dialog.h"
+#include "core/mode_dialog.h"
+#include "core/official_maps.h"
+#include "core/path_dialog.h"
+#include "platform/files.h"
+#include "platform/process.h"
+
+namespace hostdeck {
+namespace {
+
+bool IsValidGameFolder(const std::string& game_folder) {
+  return platform::FileExist(game_folder + platform::NativeRelativePath("\\system\\zarn.exe"));
+}
+
+// The server reads its URL as one token that ends at the first blank and splits
+// options at "?"; a quotation mark changes where the token ends.
+bool FitsInServerUrl(std::string_view text) {
+  return text.find_first_of(" \t?\"") == std::string_view::npos;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::SettingsStore& store, std::string own_folder, UiPort& ui)
+    : store_(store), own_folder_(std::move(own_folder)), ui_(ui) {}
+
+void MainWindow::Form_Load() { NacistNastaveni(); }
+
+std::nullopt_t MainWindow::Refuse(const Message& message) {
+  ui_.ShowMessage(message);
+  return std::nullopt;
+}
+
+std::optional<PreparedLaunch> MainWindow::PrepareLaunch() {
+  ServerSettings& c = controls_;
+  PreparedLaunch launch;
+  LaunchValues& v = launch.values;
+  launch.game_folder = GetPathOfZarn(store_);
+  if (!IsValidGameFolder(launch.game_folder)) return Refuse(kInvalidGameFolder);
+  if (!platform::FileExist(launch.game_folder +
+                           platform::NativeRelativePath("\\server\\ucc.exe"))) {
+    return Refuse(kPatchMissing);
+  }
+
+  // "Docks" has a deathmatch and a sabotage file; exactly the sabotage modes
+  // begin with "S".
+  bool sabotage = c.txtMode.starts_with('S');
+  if (sabotage && c.txtMap == "DM_USA2_demo.unr") c.txtMap = "SB_USA2.unr";
+  if (!sabotage && c.txtMap == "SB_USA2.unr") c.txtMap = "DM_USA2_demo.unr";
+
+  if (!CheckNumberOfPlayers(c.txtNumberOfPlayers)) return Refuse(kInvalidPlayers);
+  v.players = c.txtNumberOfPlayers;
+  if (!CheckPointsLimit(c.txtPointsLimit)) return Refuse(kInvalidPoints);
+  v.points = c.txtPointsLimit;
+  if (!CheckPort(c.txtPort)) return Refuse(kInvalidPort);
+  v.port = c.txtPort;
+  if (!CheckServerName(c.txtServerName)) return Refuse(kInvalidTitle);
+  v.title = c.txtServerName;
+  if (!CheckTimeLimit(c.txtTimeLimit)) return Refuse(kInvalidTime);
+  v.time = c.txtTimeLimit.empty() ? "0" : c.txtTimeLimit;
+
+  if (c.txtAccountName.empty()) return Refuse(kInvalidAccountName);
+  if (!FitsInServerUrl(c.txtAccountName)) return Refuse(kUnsafeAccountName);
+  v.account_name = c.txtAccountName;
+  if (c.txtAccountPassword.empty()) return Refuse(kInvalidAccountPassword);
+  if (!FitsInServerUrl(c.txtAccountPassword)) return Refuse(kUnsafeAccountPassword);
+  v.account_password = c.txtAccountPassword;
+
+  if (!FitsInServerUrl(c.txtServerPassword)) return Refuse(kUnsafeServerPassword);
+  if (!FitsInServerUrl(c.txtAdministratorPassword)) return Refuse(kUnsafeAdministratorPassword);
+  v.server_password = c.txtServerPassword;
+  v.administrator_password = c.txtAdministratorPassword.empty()
+                                 ? std::string(kBuiltInAdministratorPassword)
+                                 : c.txtAdministratorPassword;
+
+  if (c.txtMap.empty()) return Refuse(kNoMap);
+  if (!platform::FileExist(launch.game_folder + platform::NativeRelativePath("\\maps\\") +
+                           c.txtMap)) {
+    return Refuse(kMapFileMissing);
+  }
+  v.map_file = c.txtMap;
+  v.friendly_fire = c.chkFriendlyFire ? "1" : "0";
+
+  ModeLookup mode = LookUpMode(c.txtMode, c.txtMap);
+  if (mode.result == ModeLookup::kRefusedByMap) return Refuse(kVarovani);
+  if (mode.result == ModeLookup::kNotInCatalogue) return Refuse(kInvalidGameType);
+  v.game_index = mode.mode->game_index;
+  v.game_class = mode.mode->game_class;
+  v.mutator = mode.mode->mutator;
+
+  v.listing_name = MapListingName(v.map_file);
+  return launch;
+}
+
+std::optional<PreparedLaunch> MainWindow::cmdLaunch_Click() {
+  std::optional<PreparedLaunch> launch = PrepareLaunch();
+  if (!launch) return std::nullopt;
+  // The server matters more than the settings: a failed save is reported and
+  // the launch goes on.
+  platform::Status saved = UlozitNastaveni();
+  if (!saved.ok()) ui_.ShowMessage(SettingsNotSaved(saved.message()));
+  platform::Status started = StartServer(launch->game_folder, ServerUrl(launch->values));
+  if (!started.ok()) return Refuse(ServerStartFailed(started.message()));
+  return launch;
+}
+
+void MainWindow::cmdExit_Click() {
+  platform::Status saved = UlozitNastaveni();
+  if (!saved.ok()) ui_.ShowMessage(SettingsNotSaved(saved.message()));
+}
+
+void MainWindow::lblClear_Click() {
+  if (ui_.AskYesNo(kClearAllQuestion)) SmazatNastaveni();
+}
+
+void MainWindow::cmdBrowseMaps_Click() {
+  if (!IsValidGameFolder(GetPathOfZarn(store_))) {
+    ui_.ShowMessage(kInvalidGameFolder);
+    return;
+  }
+  MapDialog dialog(store_, own_folder_, ui_);
+  dialog.Form_Load();
+  ui_.ShowMapDialog(dialog);
+  if (dialog.accepted()) controls_.txtMap = dialog.chosen_map();
+}
+
+void MainWindow::cmdMode_Click() {
+  ModeDialog dialog(own_folder_, ui_);
+  dialog.Form_Load();
+  ui_.ShowModeDialog(dialog);
+  if (dialog.accepted()) controls_.txtMode = dialog.chosen_mode();
+}
+
+void MainWindow::cmdSetPath_Click() {
+  PathDialog dialog(store_, ui_);
+  dialog.Form_Load();
+  ui_.ShowPathDialog(dialog);
+}
+
+void MainWindow::cmdManage_Click() {
+  std::string manager =
+      GetPathOfZarn(store_) + platform::NativeRelativePath("\\maps\\mapinstaller.exe");
+  if (!platform::StartProcess(manager, manager).ok()) ui_.ShowMessage(kMapManagerFailed);
+}
+
+void MainWindow::cmdAbout_Click() { ui_.ShowAboutDialog(); }
+
+void MainWindow::NacistNastaveni() {
+  for (const Setting& setting : SettingsTable()) {
+    SetSettingValue(controls_, setting,
+                    store_.Read(kApplication, kSection, setting.key, setting.default_value));
+  }
+}
+
+platform::Status MainWindow::UlozitNastaveni() {
+  platform::Status first_failure;
+  auto write = [&](std::string_view key, std::string_view value) {
+    platform::Status status = store_.Write(kApplication, kSection, key, value);
+    if (first_failure.ok()) first_failure = status;
+  };
+  for (const Setting& setting : SettingsTable()) {
+    if (setting.text != nullptr && !setting.password) write(setting.key, controls_.*setting.text);
+  }
+  // Without the tick, passwords stored by an earlier run are wiped.
+  for (const Setting& setting : SettingsTable()) {
+    if (setting.password) {
+      write(setting.key, controls_.chkSavePasswords ? controls_.*setting.text : "");
+    }
+  }
+  write("chkSavePasswords", controls_.chkSavePasswords ? "1" : "0");
+  write("chkFriendlyFire", controls_.chkFriendlyFire ? "1" : "0");
+  return first_failure;
+}
+
+void MainWindow::SmazatNastaveni() { controls_ = DefaultSettings(); }
+
+}  // namespace hostdeck
