@@ -1,7 +1,8 @@
 // Forms: the design of Hostdeck's windows as tables, one row per control, with
-// its name, kind, caption, position in twips, tab order and input properties.
-// The windows are built from these tables and the GUI test finds controls by
-// the same names and identifiers, so the two can never drift apart.
+// its name, kind, caption, position in twips, tab order and the buttons that
+// Enter and Esc press. The windows are built from these tables and the GUI test
+// finds controls by the same names and identifiers. What a setting's box
+// accepts (input limit, password, locked) is the core's settings table.
 #pragma once
 
 #include <span>
@@ -30,11 +31,8 @@ struct ControlSpec {
   std::string_view name;
   ControlKind kind;
   std::string_view caption;
-  Rect twips;             // from the client area's top left corner
-  int tab_index = -1;     // -1: never takes the focus
-  int input_limit = 0;    // characters; 0: no limit
-  bool password = false;  // shown as "•" in Verdana bold
-  bool locked = false;    // takes the focus but not typing
+  Rect twips;          // from the client area's top left corner
+  int tab_index = -1;  // -1: never takes the focus
   ButtonRole role = ButtonRole::kNone;
   bool multiline = false;  // a label that wraps
 };

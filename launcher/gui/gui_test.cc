@@ -86,8 +86,7 @@ TEST(FormsTest, TabOrderIsUniqueAndEnterAndEscPressOneButtonEach) {
 
 TEST(FormsTest, ControlsAreFoundByName) {
   const FormSpec& form = InterfaceForm();
-  EXPECT_EQ(form.Find("txtAccountPassword").input_limit, 50);
-  EXPECT_TRUE(form.Find("txtAccountPassword").password);
+  EXPECT_EQ(form.Find("txtAccountPassword").tab_index, 10);
   EXPECT_EQ(form.IdOf("Image1"), kFirstControlId);
 }
 

@@ -1,0 +1,32 @@
+// AboutWindow: the About dialog (frmAbout). It gives nothing back; its one
+// secret is the reveal of the authorship picture, when the code word is typed
+// into the unseen text box and Close is pressed with the right mouse button.
+#pragma once
+
+#include <string>
+
+#include "win32/form_window.h"
+
+namespace hostdeck::win32 {
+
+class AboutWindow : public FormWindow {
+ public:
+  AboutWindow();
+
+ protected:
+  void OnLoad() override;
+  void OnClick(std::string_view name) override;
+  void OnDrawPicture(std::string_view name, HDC dc, const RECT& area) override;
+
+ private:
+  static LRESULT CALLBACK CloseButtonProcedure(HWND button, UINT message, WPARAM wparam,
+                                               LPARAM lparam, UINT_PTR id, DWORD_PTR self);
+  // The loading steps, run when the dialog opens and again after a reveal.
+  void Load();
+  void Reveal();
+
+  std::string code_word_;
+  Bitmap authorship_;
+};
+
+}  // namespace hostdeck::win32

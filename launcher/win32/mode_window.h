@@ -1,0 +1,26 @@
+// ModeWindow: the game mode selection dialog (frmModes) over its core model.
+#pragma once
+
+#include "core/mode_dialog.h"
+#include "win32/form_window.h"
+
+namespace hostdeck::win32 {
+
+class ModeWindow : public FormWindow {
+ public:
+  // REQUIRES: `dialog` is loaded and outlives the window.
+  explicit ModeWindow(ModeDialog& dialog);
+
+ protected:
+  void OnLoad() override;
+  void OnClick(std::string_view name) override;
+  void OnListSelect(std::string_view name, int index) override;
+  void OnListDoubleClick(std::string_view name, int index) override;
+
+ private:
+  void Ok();
+
+  ModeDialog& dialog_;
+};
+
+}  // namespace hostdeck::win32

@@ -1,0 +1,17 @@
+#include "win32/path_window.h"
+
+namespace hostdeck::win32 {
+
+PathWindow::PathWindow(PathDialog& dialog) : FormWindow(gui::PathForm()), dialog_(dialog) {}
+
+void PathWindow::OnClick(std::string_view name) {
+  if (name == "cmdOk") {
+    dialog_.txtPath() = Text("txtPath");
+    bool stored = dialog_.cmdOk_Click();
+    SetText("txtPath", dialog_.txtPath());  // the operator sees a cut separator
+    if (stored) Close();
+  }
+  if (name == "cmdCancel") Close();
+}
+
+}  // namespace hostdeck::win32
