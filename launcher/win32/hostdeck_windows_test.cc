@@ -460,6 +460,25 @@ TEST_F(HostdeckGuiTest, CloseBoxSavesAsExitDoes) {
   EXPECT_EQ(Stored("txtPort"), "7788");
 }
 
+TEST_F(HostdeckGuiTest, ClearAllAsksFirstAndRestoresTheDefaultsOnYes) {
+  constexpr std::string_view kQuestion =
+      "Are you sure you want to restore all server settings to default?";
+  main_ = Start();
+  ASSERT_NE(main_, nullptr);
+  TypeInto(Main("txtServerName"), "Renamed");
+  Click(Main("lblClear"));
+  HWND question = hostdeck_->WaitFor(kMessageBoxClass, kMainCaption);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(TextOf(GetDlgItem(question, kMessageBoxTextId)), kQuestion);
+  Press('N');  // the No button's key
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+  EXPECT_EQ(MainText("txtServerName"), "Renamed");
+
+  Click(Main("lblClear"));
+  EXPECT_EQ(AnswerMessageBox(), kQuestion);  // Enter: Yes, the default button
+  EXPECT_EQ(MainText("txtServerName"), "ZARNServer");
+}
+
 TEST_F(HostdeckGuiTest, ManageUnofficialMapsStartsTheMapManagerOrSaysItFailed) {
   StoreGameFolder(game_.str());
   main_ = Start();
