@@ -1,0 +1,54 @@
+#include "core/installation_probe.h"
+
+#include "core/config_rewrite.h"
+#include "core/own_folder_cut.h"
+#include "platform/files.h"
+
+namespace install_tools {
+namespace {
+
+using platform::NativeRelativePath;
+
+// The installed map lists, replaced by the one that fits the installation.
+void InstallMapList(const std::string& source, const std::string& game) {
+  platform::CopyFileReplacing(source, game + NativeRelativePath("\\system\\MapList.ini"));
+  platform::CopyFileReplacing(source, game + NativeRelativePath("\\server\\MapList.ini"));
+}
+
+}  // namespace
+
+std::string GameFolderOfMaps(std::string_view own_folder) { return CutEnd(own_folder, 5); }
+
+std::string ProbeInstallation(const std::string& own_folder) {
+  const std::string game = GameFolderOfMaps(own_folder);
+  const std::string maps = own_folder;
+  auto in_maps = [&](std::string_view relative) { return maps + NativeRelativePath(relative); };
+  auto in_game = [&](std::string_view relative) { return game + NativeRelativePath(relative); };
+
+  if (platform::FileExist(in_maps("\\List\\ZARN.MSL"))) return {};
+
+  std::string message;
+  if (!platform::FileExist(in_game("\\SOUNDS\\PC\\USA02.hsc"))) {
+    message = kMinimalInstallationMessage;
+    InstallMapList(in_maps("\\MapListLite.zarn"), game);
+    for (std::string_view map :
+         {"\\dm_spads.unr", "\\dm_base.unr", "\\dm_testpath.unr", "\\dm_losttemple.unr"}) {
+      platform::RemoveFile(in_maps(map));
+    }
+  }
+  if (!platform::FileExist(in_maps("\\DM_Banque.unr"))) {
+    message = kWrongFolderMessage;
+    platform::RemoveFile(in_maps("\\MapInstaller.exe"));
+    platform::RemoveFile(in_game("\\server\\zarned.exe"));
+    platform::RemoveFile(in_game("\\server\\ucc.exe"));
+  }
+  if (!message.empty()) return message;
+
+  InstallMapList(in_maps("\\MapListFull.ZARN"), game);
+  for (std::string_view config : {"\\SYSTEM\\ZARN.INI", "\\SYSTEM\\DEFAULT.INI"}) {
+    if (platform::FileExist(in_game(config))) RewriteConfigFile(in_game(config));
+  }
+  return {};
+}
+
+}  // namespace install_tools
