@@ -45,8 +45,12 @@ std::string ProbeInstallation(const std::string& own_folder) {
   if (!message.empty()) return message;
 
   InstallMapList(in_maps("\\MapListFull.ZARN"), game);
-  for (std::string_view config : {"\\SYSTEM\\ZARN.INI", "\\SYSTEM\\DEFAULT.INI"}) {
-    if (platform::FileExist(in_game(config))) RewriteConfigFile(in_game(config));
+  // Tested under one spelling and written under another, which names the same
+  // file and is the name the replaced file takes on Windows.
+  constexpr std::string_view kConfigs[][2] = {{"\\SYSTEM\\ZARN.INI", "\\system\\ZARN.ini"},
+                                              {"\\SYSTEM\\DEFAULT.INI", "\\system\\DEFAULT.ini"}};
+  for (const auto& [tested, written] : kConfigs) {
+    if (platform::FileExist(in_game(tested))) RewriteConfigFile(in_game(written));
   }
   return {};
 }
