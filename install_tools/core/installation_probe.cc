@@ -20,9 +20,12 @@ void InstallMapList(const std::string& source, const std::string& game) {
 std::string GameFolderOfMaps(std::string_view own_folder) { return CutEnd(own_folder, 5); }
 
 std::string ProbeInstallation(const std::string& own_folder) {
+  // Every Status below is dropped on purpose: a step that fails is skipped and
+  // the next one runs; the operator only ever sees the two messages.
   const std::string game = GameFolderOfMaps(own_folder);
-  const std::string maps = own_folder;
-  auto in_maps = [&](std::string_view relative) { return maps + NativeRelativePath(relative); };
+  auto in_maps = [&](std::string_view relative) {
+    return own_folder + NativeRelativePath(relative);
+  };
   auto in_game = [&](std::string_view relative) { return game + NativeRelativePath(relative); };
 
   if (platform::FileExist(in_maps("\\List\\ZARN.MSL"))) return {};
