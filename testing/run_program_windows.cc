@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "testing/run_program.h"
 #include "testing/temp_dir.h"
@@ -8,63 +9,51 @@
 namespace testing_support {
 namespace {
 
-// Quotes one argument so that the C runtime of the child splits it back out whole.
-std::string Quoted(const std::string& arg) {
-  std::string quoted = "\"";
-  size_t backslashes = 0;
-  for (char c : arg) {
-    if (c == '\\') {
-      ++backslashes;
-      continue;
-    }
-    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-    backslashes = 0;
-    quoted += c;
-  }
-  quoted.append(backslashes * 2, '\\');
-  return quoted + "\"";
+HANDLE InheritableFile(const std::filesystem::path& path) {
+  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+  return CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::string TextOf(const std::string& path) {
+std::string TextOf(const std::filesystem::path& path) {
   std::string text = ReadFile(path);
   std::erase(text, '\r');
   return text;
 }
 
-HANDLE InheritableFile(const std::string& path) {
-  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-  return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 }  // namespace
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
-  TempDir output;
-  std::string out = output.str() + "\\out", err = output.str() + "\\err";
-  std::string command_line = Quoted(program);
-  for (const std::string& arg : args) command_line += " " + Quoted(arg);
+ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments) {
+  std::string path = program.string();
+  std::string command_line = "\"" + path + "\" " + arguments;
+  std::vector<char> text(command_line.begin(), command_line.end());
+  text.push_back('\0');
+  TempDir printed;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = InheritableFile(out);
-  startup.hStdError = InheritableFile(err);
+  startup.hStdOutput = InheritableFile(printed.path() / "out");
+  startup.hStdError = InheritableFile(printed.path() / "err");
   PROCESS_INFORMATION process = {};
   ProgramRun run;
-  if (CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                     nullptr, &startup, &process)) {
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    run.exit_code = static_cast<int>(code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  bool started = CreateProcessA(path.c_str(), text.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                nullptr, &startup, &process);
   CloseHandle(startup.hStdOutput);
   CloseHandle(startup.hStdError);
-  run.out = TextOf(out);
-  run.err = TextOf(err);
+  if (!started) return run;
+  if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) {
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    run.ended = true;
+    run.exit_code = static_cast<int>(code);
+    run.output = TextOf(printed.path() / "out");
+    run.error = TextOf(printed.path() / "err");
+  } else {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
   return run;
 }
 

@@ -56,7 +56,19 @@ void InstallRecordArgs(const std::filesystem::path& path) {
 
 std::string RecordedArgs(const std::filesystem::path& path) {
   std::filesystem::path record = path.string() + ".args";
-  return WaitForFile(record) ? ReadFile(record) : "(not started)";
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  // Wine renames a file while still holding it without read sharing, so the
+  // record can show under its name a moment before it can be opened.
+  for (;;) {
+    std::ifstream in(record, std::ios::binary);
+    if (in.is_open()) {
+      std::ostringstream content;
+      content << in.rdbuf();
+      return content.str();
+    }
+    if (std::chrono::steady_clock::now() > deadline) return "(not started)";
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 // settings store and a sample game whose server is the record_args stand-in.
 #include <gtest/gtest.h>
 
+#include "platform/command_line.h"
 #include "platform/files.h"
 #include "test_support/sample_game.h"
 #include "testing/run_program.h"
@@ -13,12 +14,13 @@ namespace {
 using testing_support::ProgramRun;
 
 ProgramRun Cli(const std::vector<std::string>& args) {
-  return testing_support::RunProgram(HOSTDECK_CLI_PROGRAM, args);
+  return testing_support::RunProgram(HOSTDECK_CLI_PROGRAM, platform::JoinArguments(args));
 }
 
 void ExpectDone(const ProgramRun& run) {
-  EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(run.ended);
+  EXPECT_EQ(run.exit_code, 0) << run.error;
+  EXPECT_EQ(run.error, "");
 }
 
 TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
@@ -27,7 +29,7 @@ TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
 
   ProgramRun refused = Cli({"launch"});
   EXPECT_EQ(refused.exit_code, 1);
-  EXPECT_EQ(refused.err, "warning: Please set a valid path to ZARN game first.\n");
+  EXPECT_EQ(refused.error, "warning: Please set a valid path to ZARN game first.\n");
 
   ExpectDone(Cli({"path", game.folder()}));
   ExpectDone(Cli({"set", "txtServerName=E2E Server", "txtNumberOfPlayers=06", "txtAccountName=op",
@@ -49,7 +51,7 @@ TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
   EXPECT_EQ(testing_support::ReadFile(game.server().string() + ".cmdline"),
             server + " server " + url + " -port=7777");
 #endif
-  EXPECT_EQ(launched.out,
+  EXPECT_EQ(launched.output,
             server +
                 " server SB_USA2.unr?GameIdx=4?MapName=Docks?NP=06?FF=1?FR=20?TI=0"
                 "?Game=ZARNMP.ZARNMPBombGame?AdminPassword=***?Password=***?SN=E2E_Server"
@@ -59,7 +61,7 @@ TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
   // The launch saved what it tidied, and no password.
   ProgramRun shown = Cli({"show", "--show-passwords"});
   ExpectDone(shown);
-  EXPECT_EQ(shown.out,
+  EXPECT_EQ(shown.output,
             "txtServerName=E2E_Server\ntxtMap=SB_USA2.unr\ntxtMode=Sabotage\n"
             "txtNumberOfPlayers=06\ntxtPointsLimit=20\ntxtTimeLimit=0\ntxtPort=7777\n"
             "txtAccountName=op\ntxtAccountPassword=\ntxtServerPassword=\n"

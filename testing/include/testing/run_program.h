@@ -1,20 +1,25 @@
-// RunProgram: runs a program of the build to its end as a shell would start it
-// (the arguments as given, the environment and settings store of the test),
-// and hands back its exit code and everything it printed, line ends as "\n"
-// (a Windows program's text output ends its lines in "\r\n").
+// Running a built program of ours to its end, as a user or an installer would.
 #pragma once
 
+#include <filesystem>
 #include <string>
-#include <vector>
 
 namespace testing_support {
 
 struct ProgramRun {
-  int exit_code = -1;  // -1 when the program could not be started
-  std::string out;
-  std::string err;
+  bool ended = false;  // false when it was still running at the limit and was killed
+  int exit_code = -1;
+  // What it wrote on standard output and standard error, line ends as "\n"
+  // (a Windows program's text output ends its lines in "\r\n").
+  std::string output;
+  std::string error;
 };
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
+// Starts `program` with `arguments`, a Windows argument text (on Windows the
+// command line is the quoted program, a blank and this text; on POSIX the
+// program gets the arguments that Windows would split from it), and waits up
+// to 20 seconds for its end. The environment and the settings store are the
+// caller's.
+ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments);
 
 }  // namespace testing_support
