@@ -16,6 +16,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
 
 // Keeps the log lines written while it is installed.
 class LogRecorder : public FOutputDevice {
@@ -108,8 +109,8 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   {
     LogRecorder log;
     ASSERT_TRUE(host.Unload("TinyPkg").ok());
-    EXPECT_THAT(log.lines, ElementsAre("~ATinyActor Tiny2: class registered 1",
-                                       "~ATinyActor Tiny1: class registered 1"))
+    EXPECT_THAT(log.lines, UnorderedElementsAre("~ATinyActor Tiny2: class registered 1",
+                                                "~ATinyActor Tiny1: class registered 1"))
         << "objects go before their class";
   }
   EXPECT_FALSE(host.IsLoaded("TinyPkg"));
