@@ -68,6 +68,11 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   EXPECT_TRUE(klass->IsChildOf(AActor::StaticClass()));
   EXPECT_STREQ(klass->GetPackageName(), "TinyPkg");
   EXPECT_EQ(klass->GetPropertiesSize(), static_cast<int32_t>(sizeof(ATinyActor)));
+  EXPECT_EQ(klass->GetClassFlags(), 0u);
+  EXPECT_EQ(klass->GetWithinClass(), UObject::StaticClass());
+  EXPECT_EQ(klass->GetGuid(), FGuid(0, 0, 0, 0));
+  EXPECT_STREQ(klass->GetConfigName(), UObject::StaticConfigName());
+  EXPECT_EQ(klass->GetFlags(), 0x04084004u);
   EXPECT_EQ(*static_cast<FName*>(host.Symbol("TinyPkg", "TINYPKG_Taken")),
             FName("Taken", FNAME_Find))
       << "the package hook ran";
