@@ -2,6 +2,7 @@
 // from the built library.
 #include <string>
 
+#include "host/exported_members.h"
 #include "zadcine_fixture.h"
 
 namespace {
@@ -36,10 +37,10 @@ TEST_F(ActorLookupTest, FindAnActorResolvesReservedWordsMarkersAndNames) {
 
   controller->PlayerActor = player;
   const Case cases[] = {
-      {"player", player},   {"PLAYER", player},    {"none", nullptr},  {"", nullptr},
-      {"self", pawn},       {"3", marker3},        {"3b", marker3b},   {"4", nullptr},
-      {"12", nullptr},      {"Door", door},     {"Rock", nullptr},  {"Nobody", nullptr},
-      {"Actor1", pawn},     {"Director", controller},
+      {"player", player}, {"PLAYER", player},       {"none", nullptr}, {"", nullptr},
+      {"self", pawn},     {"3", marker3},           {"3b", marker3b},  {"4", nullptr},
+      {"12", nullptr},    {"Door", door},           {"Rock", nullptr}, {"Nobody", nullptr},
+      {"Actor1", pawn},   {"Director", controller},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Find(controller, c.word), c.expected) << "word '" << c.word << "'";
@@ -54,13 +55,13 @@ using ActorEventFn = void (*)(ACineController2*, AActor*);
 using PlainEventFn = void (*)(ACineController2*);
 
 TEST_F(ActorLookupTest, EventMethodsRaiseTheirScriptEvents) {
-  auto cine_warn = reinterpret_cast<ActorEventFn>(
-      Export("_ZN16ACineController213eventCineWarnEP6AActor"));
-  auto end_of_dial = reinterpret_cast<ActorEventFn>(
-      Export("_ZN16ACineController214eventEndOfDialEP6AActor"));
-  auto end_of_seq = reinterpret_cast<PlainEventFn>(Export("_ZN16ACineController213eventEndOfSeqEv"));
-  auto end_of_move =
-      reinterpret_cast<PlainEventFn>(Export("_ZN16ACineController214eventEndOfMoveEv"));
+  auto member = [&](const char* rest) {
+    return Export(engine_host::MemberSymbol("ACineController2", rest).c_str());
+  };
+  auto cine_warn = reinterpret_cast<ActorEventFn>(member("13eventCineWarnEP6AActor"));
+  auto end_of_dial = reinterpret_cast<ActorEventFn>(member("14eventEndOfDialEP6AActor"));
+  auto end_of_seq = reinterpret_cast<PlainEventFn>(member("13eventEndOfSeqEv"));
+  auto end_of_move = reinterpret_cast<PlainEventFn>(member("14eventEndOfMoveEv"));
   ASSERT_TRUE(cine_warn && end_of_dial && end_of_seq && end_of_move);
   ACineController2* controller = NewController();
   ACine2* pawn = NewPawn(FVector(), controller);

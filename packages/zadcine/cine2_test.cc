@@ -72,10 +72,10 @@ TEST_F(Cine2Test, YawChangesStartTheTurnOrFadeTheChannels) {
     float rate;  // 0: the channels fade
   };
   const Case cases[] = {
-      {0, 40, false, 0.5859375f},      {0, 40, true, 0.f},       {1000, 1033, false, 0.f},
-      {1000, 900, false, 0.f},         {65000, 200, false, 10.78125f},
-      {0, -32000, false, 0.f},         {0, -40000, false, 374.0625f},
-      {0, 65536 + 40, false, 0.5859375f},
+      {0, 40, false, 0.5859375f},     {0, 40, true, 0.f},
+      {1000, 1033, false, 0.f},       {1000, 900, false, 0.f},
+      {65000, 200, false, 10.78125f}, {0, -32000, false, 0.f},
+      {0, -40000, false, 374.0625f},  {0, 65536 + 40, false, 0.5859375f},
   };
   for (const Case& c : cases) {
     const std::string what = std::to_string(c.last_yaw) + " -> " + std::to_string(c.yaw);

@@ -143,8 +143,8 @@ void ACineController2::execFindAnActor(FFrame& Stack, void* Result) {
       Found = static_cast<APositionInfo*>(
           StaticFindObject(APositionInfo::StaticClass(), AnyPackage(), *MarkerName));
     } else {
-      Found = static_cast<AActor*>(
-          StaticFindObject(AActor::StaticClass(), AnyPackage(), *ActorName));
+      Found =
+          static_cast<AActor*>(StaticFindObject(AActor::StaticClass(), AnyPackage(), *ActorName));
     }
     *static_cast<AActor**>(Result) = Found;
   });

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "host/exported_members.h"
 #include "zadcine_fixture.h"
 
 namespace {
@@ -14,18 +15,19 @@ using GetFirstWordFn = char* (*)(char**);
 // A member function called with the object as its first argument (the
 // calling convention of every 64-bit target the tests run on).
 using InterpreterFn = void (*)(ACineController2*, char*);
-constexpr const char* kCmpStrStart = "_ZN16ACineController211CmpStrStartEPKcS1_";
-constexpr const char* kGetFirstWord = "_ZN16ACineController212GetFirstWordEPPc";
-constexpr const char* kInterpreter = "_ZN16ACineController211InterpreterEPc";
 
 class CinematicsTest : public ZADCineTest {
  protected:
   void SetUp() override {
     ZADCineTest::SetUp();
-    cmp_str_start_ = reinterpret_cast<CmpStrStartFn>(Export(kCmpStrStart));
-    get_first_word_ = reinterpret_cast<GetFirstWordFn>(Export(kGetFirstWord));
-    interpreter_ = reinterpret_cast<InterpreterFn>(Export(kInterpreter));
+    cmp_str_start_ = reinterpret_cast<CmpStrStartFn>(Member("11CmpStrStartEPKcS1_"));
+    get_first_word_ = reinterpret_cast<GetFirstWordFn>(Member("12GetFirstWordEPPc"));
+    interpreter_ = reinterpret_cast<InterpreterFn>(Member("11InterpreterEPc"));
     ASSERT_TRUE(cmp_str_start_ && get_first_word_ && interpreter_);
+  }
+
+  void* Member(const char* member) const {
+    return Export(engine_host::MemberSymbol("ACineController2", member).c_str());
   }
 
   CmpStrStartFn cmp_str_start_ = nullptr;
@@ -40,10 +42,12 @@ TEST_F(CinematicsTest, CmpStrStartMatchesKeywordPrefixIgnoringLowerCase) {
     int32_t expected;
   };
   const Case cases[] = {
-      {"once", "ON", 1},        {"an", "ANIM", 0},        {"ANIMATE", "ANIM", 1},
-      {"Anim", "ANIM", 1},      {"anim", "anim", 0},      {"", "", 1},
-      {"word", "", 1},          {"", "ON", 0},            {"ON", "ONCE", 0},
-      {"\xe9t\xe9", "\xe9T", 1}, {"\xe9t\xe9", "\xc9T", 0}, {"{x", "[X", 0},
+      {"once", "ON", 1},         {"an", "ANIM", 0},
+      {"ANIMATE", "ANIM", 1},    {"Anim", "ANIM", 1},
+      {"anim", "anim", 0},       {"", "", 1},
+      {"word", "", 1},           {"", "ON", 0},
+      {"ON", "ONCE", 0},         {"\xe9t\xe9", "\xe9T", 1},
+      {"\xe9t\xe9", "\xc9T", 0}, {"{x", "[X", 0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(cmp_str_start_(c.word, c.keyword), c.expected)
@@ -91,10 +95,18 @@ TEST_F(CinematicsTest, InterpreterCarriesOutAnimOnce) {
     bool once;
   };
   const Case cases[] = {
-      {"anim once", true},      {"Anim Once", true},     {"ANIMATE ONCEMORE", true},
-      {"ANIM ONCENB", false},   {"ANIM TWICE", false},   {"ANIM ONCENB\tx", false},
-      {"ANIM ONCE\tx", true},   {"  anim   once  ", true}, {"ANIM", false},
-      {"AN ONCE", false},       {"", false},             {"   ", false},
+      {"anim once", true},
+      {"Anim Once", true},
+      {"ANIMATE ONCEMORE", true},
+      {"ANIM ONCENB", false},
+      {"ANIM TWICE", false},
+      {"ANIM ONCENB\tx", false},
+      {"ANIM ONCE\tx", true},
+      {"  anim   once  ", true},
+      {"ANIM", false},
+      {"AN ONCE", false},
+      {"", false},
+      {"   ", false},
       {"\tANIM ONCE", false},
   };
   ACineController2* controller = NewController();
@@ -119,8 +131,10 @@ TEST_F(CinematicsTest, InterpreterFreezesThePlayerOnceNoMoveExists) {
   EXPECT_EQ(FName("NoMove", FNAME_Find), FName(NAME_None)) << "the look-up must not create it";
   EXPECT_EQ(controller->PlayerCtrl->GetStateNode(), nullptr);
 
-  ASSERT_TRUE(host_.Declare(engine_host::ScriptClass("CinePlayerController", "Controller")
-                                .State("NoMove"))
+  ASSERT_TRUE(host_
+                  .Declare(engine_host::ScriptClass("CinePlayerController", "Controller")
+                               .ScriptOnly()
+                               .State("NoMove"))
                   .ok());
   AActor* player =
       level_->SpawnActor(host_.FindClass("CinePlayerController"), NAME_None, FVector());
@@ -131,8 +145,9 @@ TEST_F(CinematicsTest, InterpreterFreezesThePlayerOnceNoMoveExists) {
     bool frozen;
   };
   const Case cases[] = {
-      {"fpl", true}, {"FreezePlayerLocation", true}, {"FPLAYER x", true},
-      {"FP", false}, {"FREEZE", false},              {"WAIT fpl", false},
+      {"fpl", true},       {"FreezePlayerLocation", true},
+      {"FPLAYER x", true}, {"FP", false},
+      {"FREEZE", false},   {"WAIT fpl", false},
   };
   for (const Case& c : cases) {
     player->GotoState(NAME_None);
@@ -212,8 +227,8 @@ TEST_F(CinematicsTest, CharIsNumTestsTheFirstCharacter) {
     const char* text;
     uint32_t expected;
   };
-  const Case cases[] = {{"7abc", 1}, {" 7", 0}, {"", 0}, {"0", 1}, {"9", 1}, {"a1", 0}, {"/", 0},
-                        {":", 0}};
+  const Case cases[] = {{"7abc", 1}, {" 7", 0}, {"", 0},  {"0", 1},
+                        {"9", 1},    {"a1", 0}, {"/", 0}, {":", 0}};
   ACineController2* controller = NewController();
   for (const Case& c : cases) {
     engine_host::ScriptCall call;

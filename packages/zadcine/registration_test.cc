@@ -4,14 +4,15 @@
 #include <cstring>
 #include <string>
 
+#include "host/exported_members.h"
 #include "zadcine_fixture.h"
 
 namespace {
 
 using RegistrationTest = ZADCineTest;
 
-// The exported frame members, called with the object as first argument.
-using CopyFn = void (*)(void* target, const void* source);
+using engine_host::ExportedMembers;
+using engine_host::MemberSymbol;
 using ConstructFn = void (*)(void* memory);
 using HookFn = void (*)();
 
@@ -71,7 +72,8 @@ TEST_F(RegistrationTest, NativesAreExportedAndBoundByName) {
     const auto* exported = static_cast<const Native*>(Export(c.exported));
     ASSERT_NE(exported, nullptr) << c.exported;
     EXPECT_NE(*exported, nullptr) << c.exported;
-    UFunction* function = host_.FindClass(c.script_class)->FindOwnFunction(FName(c.function, FNAME_Find));
+    UFunction* function =
+        host_.FindClass(c.script_class)->FindOwnFunction(FName(c.function, FNAME_Find));
     ASSERT_NE(function, nullptr) << c.function;
     EXPECT_EQ(function->Func, *exported) << c.function;
     EXPECT_EQ(function->iNative, -1) << c.function;
@@ -101,6 +103,11 @@ class FrameTest : public ZADCineTest {
  protected:
   // New memory for an object of `script_class`, prepared by the engine but
   // not constructed.
+  ExportedMembers Members(const char* class_name) const {
+    ExportedMembers members(host_, "ZADCine", class_name);
+    EXPECT_TRUE(members.found()) << class_name;
+    return members;
+  }
   void* Allocate(const char* script_class) {
     return UObject::StaticAllocateObject(host_.FindClass(script_class), nullptr, NAME_None, 0,
                                          nullptr, GError, nullptr, nullptr);
@@ -108,7 +115,8 @@ class FrameTest : public ZADCineTest {
 };
 
 TEST_F(FrameTest, InternalConstructorBuildsOnlyWhatNeedsBuilding) {
-  auto construct = reinterpret_cast<ConstructFn>(Export("_ZN6ACine219InternalConstructorEPv"));
+  auto construct = reinterpret_cast<ConstructFn>(
+      Export(MemberSymbol("ACine2", "19InternalConstructorEPv").c_str()));
   ASSERT_NE(construct, nullptr);
   construct(nullptr);  // nothing to build, and no failure
 
@@ -127,7 +135,8 @@ TEST_F(FrameTest, InternalConstructorBuildsOnlyWhatNeedsBuilding) {
 
   auto* controller = static_cast<ACineController2*>(Allocate("CineController2"));
   controller->MoveDirection = FVector(1.f, 2.f, 3.f);
-  reinterpret_cast<ConstructFn>(Export("_ZN16ACineController219InternalConstructorEPv"))(controller);
+  reinterpret_cast<ConstructFn>(
+      Export(MemberSymbol("ACineController2", "19InternalConstructorEPv").c_str()))(controller);
   EXPECT_EQ(controller->MoveDirection, FVector(1.f, 2.f, 3.f));
   host_.Destroy(controller);
 }
@@ -152,7 +161,7 @@ TEST_F(FrameTest, Cine2CopiesAreIndependent) {
 
   void* memory = Allocate("Cine2");
   static_cast<ACine2*>(memory)->CineFlags.Bits = 0x0000A000;
-  reinterpret_cast<CopyFn>(Export("_ZN6ACine2C1ERKS_"))(memory, source);
+  Members("ACine2").CopyConstruct(memory, *source);
   auto* copy = static_cast<ACine2*>(memory);
 
   EXPECT_EQ(copy->CineFlags.Bits, 0x0000A555u) << "only the twelve own bits come along";
@@ -174,7 +183,7 @@ TEST_F(FrameTest, Cine2CopiesAreIndependent) {
 }
 
 TEST_F(FrameTest, Cine2AssignmentReplacesListsAndLeavesSelfAlone) {
-  auto assign = reinterpret_cast<CopyFn>(Export("_ZN6ACine2aSERKS_"));
+  const ExportedMembers members = Members("ACine2");
   ACine2* source = NewPawn(FVector());
   FillCine2(source, "source");
   ACine2* target = NewPawn(FVector());
@@ -183,7 +192,7 @@ TEST_F(FrameTest, Cine2AssignmentReplacesListsAndLeavesSelfAlone) {
   target->CineFlags.Bits = 0xF000;
   source->CineFlags.Bits = 0x0FFF;
 
-  assign(target, source);
+  members.Assign(*target, *source);
   EXPECT_EQ(target->CineFlags.Bits, 0xFFFFu);
   ASSERT_EQ(target->CineTextList2.Num(), 1);
   EXPECT_STREQ(*target->CineTextList2(0), "source line");
@@ -191,7 +200,7 @@ TEST_F(FrameTest, Cine2AssignmentReplacesListsAndLeavesSelfAlone) {
 
   const void* records = source->CineRecords.GetData();
   const void* text = source->CineRecords(0).RecordText.GetData();
-  assign(source, source);
+  members.Assign(*source, *source);
   EXPECT_EQ(source->CineRecords.GetData(), records);
   EXPECT_EQ(source->CineRecords(0).RecordText.GetData(), text);
   EXPECT_STREQ(*source->CineRecords(0).RecordText, "source record");
@@ -209,7 +218,7 @@ TEST_F(FrameTest, ControllerAndMarkerCopiesTakeOnlyTheirOwnBits) {
   source->CtrlValue19 = 19;
   ACineController2* target = NewController();
   target->CtrlFlags.Bits = 0x12345000;
-  reinterpret_cast<CopyFn>(Export("_ZN16ACineController2aSERKS_"))(target, source);
+  Members("ACineController2").Assign(*target, *source);
   EXPECT_EQ(target->CtrlFlags.Bits, 0x123453FFu);
   EXPECT_STREQ(*target->CtrlText1, "first text");
   EXPECT_STREQ(*target->CtrlText2, "second text");
@@ -220,7 +229,7 @@ TEST_F(FrameTest, ControllerAndMarkerCopiesTakeOnlyTheirOwnBits) {
 
   void* memory = Allocate("CineController2");
   static_cast<ACineController2*>(memory)->CtrlFlags.Bits = 0x400;
-  reinterpret_cast<CopyFn>(Export("_ZN16ACineController2C1ERKS_"))(memory, source);
+  Members("ACineController2").CopyConstruct(memory, *source);
   auto* copy = static_cast<ACineController2*>(memory);
   EXPECT_EQ(copy->CtrlFlags.Bits, 0x7FFu);
   EXPECT_STREQ(*copy->CtrlText2, "second text");
@@ -230,7 +239,7 @@ TEST_F(FrameTest, ControllerAndMarkerCopiesTakeOnlyTheirOwnBits) {
   marker->PositionFlags.Bits = 0xFFFFFFFF;
   APositionInfo* other = NewMarker(nullptr, FVector(), 0.f);
   other->PositionFlags.Bits = 0x10;
-  reinterpret_cast<CopyFn>(Export("_ZN13APositionInfoaSERKS_"))(other, marker);
+  Members("APositionInfo").Assign(*other, *marker);
   EXPECT_EQ(other->PositionFlags.Bits, 0x11u);
   EXPECT_EQ(other->GroundOffset, 12.f);
 }

@@ -76,7 +76,7 @@ TEST_F(SteeringTest, SlowDownMeasuresHeightUnlessFlat) {
   EXPECT_FLOAT_EQ(pawn_->GroundSpeed, 173.20508f);
   Steer(controller_, FVector(60.f, 80.f, 1000.f), 1.f, true, true);
   EXPECT_FLOAT_EQ(pawn_->GroundSpeed, 300.f);
-  controller_->CtrlFlags = ACineController2::kFlatMove;
+  controller_->CtrlFlags.Bits = ACineController2::kFlatMove;
   Steer(controller_, FVector(60.f, 80.f, 1000.f), 1.f, true, true);
   EXPECT_FLOAT_EQ(pawn_->GroundSpeed, 173.20508f);
 }
@@ -102,7 +102,7 @@ TEST_F(SteeringTest, AccelerationPointsAtTheTarget) {
   controller_->AccelScale = 2.f;
   controller_->MoveDirection = FVector(0.f, 1.f, 0.f);
   for (const Case& c : cases) {
-    controller_->CtrlFlags = c.flags;
+    controller_->CtrlFlags.Bits = c.flags;
     pawn_->Acceleration = FVector(-1.f, -1.f, -1.f);
     Steer(controller_, c.target, c.radius, true, false);
     EXPECT_NEAR(pawn_->Acceleration.X, c.expected.X, 0.05f) << c.what;
@@ -138,7 +138,7 @@ TEST_F(SteeringTest, AvoidObstacleMayBendTheAcceleration) {
 TEST_F(SteeringTest, ChangeAnimationUnlessKeepAnimation) {
   Steer(controller_, FVector(100.f, 0.f, 0.f), 1.f, true);
   EXPECT_EQ(events_.change_animation, 1);
-  controller_->CtrlFlags = ACineController2::kKeepAnimation;
+  controller_->CtrlFlags.Bits = ACineController2::kKeepAnimation;
   Steer(controller_, FVector(100.f, 0.f, 0.f), 1.f, true);
   EXPECT_EQ(events_.change_animation, 1);
 }

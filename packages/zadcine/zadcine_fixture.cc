@@ -9,50 +9,45 @@ FName MakeName(const char* name) { return name ? FName(name, FNAME_Add) : FName(
 void ZADCineTest::SetUp() {
   using engine_host::ScriptClass;
   ScriptEvents* events = &events_;
-  ASSERT_TRUE(host_
-                  .Declare(ScriptClass("PositionInfo", "Info").Native("AutoPosition"))
-                  .ok());
-  ASSERT_TRUE(host_
-                  .Declare(ScriptClass("Cine2", "BaseSoldier")
-                               .Native("OnTheSpotRotation")
-                               .Event("ChangeAnimation",
-                                      [events](UObject*, void*, void*) {
-                                        ++events->change_animation;
-                                      })
-                               .Event("PostEditChange",
-                                      [](UObject*, void*, void*) {
-                                        GLog->Logf("script PostEditChange");
-                                      }))
-                  .ok());
+  ASSERT_TRUE(host_.Declare(ScriptClass("PositionInfo", "Info").Native("AutoPosition")).ok());
   ASSERT_TRUE(
       host_
-          .Declare(ScriptClass("CineController2", "Controller")
-                       .Native("GetFirstWord")
-                       .Native("CharIsNum")
-                       .Native("FindAnActor")
-                       .Native("Steering")
-                       .Event("EndOfMove", [events](UObject*, void*, void*) { ++events->end_of_move; })
-                       .StateFunction("Walking", "EndOfMove",
-                                      [events](UObject*, void*, void*) {
-                                        ++events->end_of_move_in_state;
-                                      })
-                       .Event("EndOfSeq", [events](UObject*, void*, void*) { ++events->end_of_seq; })
-                       .Event("AvoidObstacle",
-                              [events](UObject*, void* parms, void*) {
-                                ++events->avoid_obstacle;
-                                auto* vectors = static_cast<FVector*>(parms);
-                                if (events->on_avoid_obstacle) {
-                                  events->on_avoid_obstacle(vectors[0], vectors[1]);
-                                }
-                              })
-                       .Event("CineWarn",
-                              [events](UObject*, void* parms, void*) {
-                                events->cine_warn.push_back(*static_cast<AActor**>(parms));
-                              })
-                       .Event("EndOfDial",
-                              [events](UObject*, void* parms, void*) {
-                                events->end_of_dial.push_back(*static_cast<AActor**>(parms));
-                              }))
+          .Declare(ScriptClass("Cine2", "BaseSoldier")
+                       .Native("OnTheSpotRotation")
+                       .Event("ChangeAnimation",
+                              [events](UObject*, void*, void*) { ++events->change_animation; })
+                       .Event("PostEditChange",
+                              [](UObject*, void*, void*) { GLog->Logf("script PostEditChange"); }))
+          .ok());
+  ASSERT_TRUE(
+      host_
+          .Declare(
+              ScriptClass("CineController2", "Controller")
+                  .Native("GetFirstWord")
+                  .Native("CharIsNum")
+                  .Native("FindAnActor")
+                  .Native("Steering")
+                  .Event("EndOfMove", [events](UObject*, void*, void*) { ++events->end_of_move; })
+                  .StateFunction(
+                      "Walking", "EndOfMove",
+                      [events](UObject*, void*, void*) { ++events->end_of_move_in_state; })
+                  .Event("EndOfSeq", [events](UObject*, void*, void*) { ++events->end_of_seq; })
+                  .Event("AvoidObstacle",
+                         [events](UObject*, void* parms, void*) {
+                           ++events->avoid_obstacle;
+                           auto* vectors = static_cast<FVector*>(parms);
+                           if (events->on_avoid_obstacle) {
+                             events->on_avoid_obstacle(vectors[0], vectors[1]);
+                           }
+                         })
+                  .Event("CineWarn",
+                         [events](UObject*, void* parms, void*) {
+                           events->cine_warn.push_back(*static_cast<AActor**>(parms));
+                         })
+                  .Event("EndOfDial",
+                         [events](UObject*, void* parms, void*) {
+                           events->end_of_dial.push_back(*static_cast<AActor**>(parms));
+                         }))
           .ok());
   const platform::Status loaded = host_.Load(ZADCINE_LIBRARY_PATH, {"Core", "Engine", "ZADPawn"});
   ASSERT_TRUE(loaded.ok()) << loaded.message();
@@ -66,14 +61,14 @@ ACineController2* ZADCineTest::NewController(const char* name) {
   controller->MoveSpeed = 1.f;
   controller->SpeedScale = 1.f;
   controller->AccelScale = 1.f;
-  controller->CtrlFlags = 0;
+  controller->CtrlFlags.Bits = 0;
   return controller;
 }
 
 ACine2* ZADCineTest::NewPawn(const FVector& location, ACineController2* controller,
                              const char* name) {
-  auto* pawn = static_cast<ACine2*>(
-      level_->SpawnActor(host_.FindClass("Cine2"), MakeName(name), location));
+  auto* pawn =
+      static_cast<ACine2*>(level_->SpawnActor(host_.FindClass("Cine2"), MakeName(name), location));
   if (controller) {
     controller->Pawn = pawn;
     pawn->Controller = controller;

@@ -25,19 +25,19 @@ constexpr float kYawUnitsPerRadian = 32768.f / kPi;
 constexpr float kPawnHeight = 44.f;
 constexpr float kArrivalRadius = 12.f;
 // How far ahead the AvoidObstacle handler looks, and how it searches for a
-// free direction: turning left in steps of 15 degrees.
-constexpr float kLookAhead = 120.f;
+// free direction: turning right and left in growing steps of 15 degrees.
+constexpr float kLookAhead = 200.f;
 constexpr float kFeelerStep = kPi / 12.f;
 constexpr int kFeelers = 11;
 // Yaw units the pawn turns per tick when turning on the spot.
-constexpr int kTurnPerTick = 64;
+constexpr int kTurnPerTick = 200;
 
 struct MarkerPlan {
   int number;
   float x, y;
 };
 constexpr MarkerPlan kMarkers[] = {
-    {1, 150.f, 0.f}, {2, 430.f, -80.f}, {3, 820.f, 20.f}, {4, 1150.f, 280.f}, {5, 1220.f, -240.f}};
+    {1, 150.f, 0.f}, {2, 430.f, -80.f}, {3, 840.f, 0.f}, {4, 1150.f, 280.f}, {5, 1220.f, -240.f}};
 constexpr float kMarkerDropHeight = 400.f;
 
 class LogRecorder : public FOutputDevice {
@@ -57,9 +57,9 @@ class LogRecorder : public FOutputDevice {
 
 FVector Flat(const FVector& v) { return FVector(v.X, v.Y, 0.f); }
 float Length(const FVector& v) { return std::sqrt(v.SizeSquared()); }
-FVector TurnLeft(const FVector& v, float angle) {
-  // Yaw grows to the right (from X towards Y), so left is the negative angle.
-  const float c = std::cos(-angle), s = std::sin(-angle);
+// Turned to the right (yaw grows from X towards Y) by `angle` radians.
+FVector TurnRight(const FVector& v, float angle) {
+  const float c = std::cos(angle), s = std::sin(angle);
   return FVector(v.X * c - v.Y * s, v.X * s + v.Y * c, v.Z);
 }
 
@@ -72,23 +72,25 @@ class Director {
     const ScriptBody nothing = [](UObject*, void*, void*) {};
     Status status = host.Declare(ScriptClass("PositionInfo", "Info").Native("AutoPosition"));
     if (!status.ok()) return status;
-    status = host.Declare(ScriptClass("Cine2", "BaseSoldier").Native("OnTheSpotRotation"));
+    status = host.Declare(
+        ScriptClass("Cine2", "BaseSoldier")
+            .Native("OnTheSpotRotation")
+            .Event("ChangeAnimation", [this](UObject*, void*, void*) { ChangeAnimation(); }));
     if (!status.ok()) return status;
-    return host.Declare(
-        ScriptClass("CineController2", "Controller")
-            .Native("GetFirstWord")
-            .Native("CharIsNum")
-            .Native("FindAnActor")
-            .Native("Steering")
-            .Event("EndOfMove", [this](UObject*, void*, void*) { EndOfMove(); })
-            .Event("AvoidObstacle",
-                   [this](UObject*, void* parms, void*) {
-                     auto* vectors = static_cast<FVector*>(parms);
-                     AvoidObstacle(vectors[0], vectors[1]);
-                   })
-            .Event("EndOfSeq", nothing)
-            .Event("CineWarn", nothing)
-            .Event("EndOfDial", nothing));
+    return host.Declare(ScriptClass("CineController2", "Controller")
+                            .Native("GetFirstWord")
+                            .Native("CharIsNum")
+                            .Native("FindAnActor")
+                            .Native("Steering")
+                            .Event("EndOfMove", [this](UObject*, void*, void*) { EndOfMove(); })
+                            .Event("AvoidObstacle",
+                                   [this](UObject*, void* parms, void*) {
+                                     auto* vectors = static_cast<FVector*>(parms);
+                                     AvoidObstacle(vectors[0], vectors[1]);
+                                   })
+                            .Event("EndOfSeq", nothing)
+                            .Event("CineWarn", nothing)
+                            .Event("EndOfDial", nothing));
   }
 
   Status Play(engine_host::PackageHost& host) {
@@ -97,8 +99,8 @@ class Director {
     for (const MarkerPlan& plan : kMarkers) {
       const std::string name = "PositionInfo" + std::to_string(plan.number);
       const FVector from(plan.x, plan.y, kMarkerDropHeight);
-      auto* marker = static_cast<APositionInfo*>(level_->SpawnActor(
-          host.FindClass("PositionInfo"), FName(name.c_str(), FNAME_Add), from));
+      auto* marker = static_cast<APositionInfo*>(
+          level_->SpawnActor(host.FindClass("PositionInfo"), FName(name.c_str(), FNAME_Add), from));
       marker->GroundOffset = kPawnHeight;
       ScriptCall call;
       call.Call(marker, "AutoPosition");
@@ -112,6 +114,7 @@ class Director {
     auto* mesh = static_cast<USkeletalMesh*>(host.Create(USkeletalMesh::StaticClass()));
     mesh->AddSequence(FName("Turn", FNAME_Add), 30.f);
     mesh->AddSequence(FName("TurnStep", FNAME_Add), 30.f);
+    mesh->AddSequence(FName("Walk", FNAME_Add), 30.f);
     pawn_->Mesh = mesh;
     pawn_->TurnAnim = FName("Turn", FNAME_Find);
     pawn_->TurnCompanionAnim = FName("TurnStep", FNAME_Find);
@@ -119,9 +122,12 @@ class Director {
     pawn_->Controller = controller_;
     controller_->MoveSpeed = 300.f;
     controller_->SpeedScale = 1.f;
-    controller_->AccelScale = 2.5f;
+    controller_->AccelScale = 4.f;
     controller_->CtrlFlags.Bits = 0;
 
+    // The pawn's script prepares its turn channels when it enters the scene.
+    ScriptCall prepare;
+    prepare.Call(pawn_, "OnTheSpotRotation");
     Sample("");
     for (const std::string& line : SceneScript()) {
       record_.commands.push_back(line);
@@ -136,7 +142,7 @@ class Director {
     const SceneBox boxes[] = {
         {FVector(-200.f, -500.f, -50.f), FVector(1400.f, 500.f, 0.f), "floor"},
         {FVector(1000.f, -500.f, 0.f), FVector(1400.f, 500.f, 24.f), "step"},
-        {FVector(600.f, -260.f, 0.f), FVector(630.f, 140.f, 200.f), "wall"},
+        {FVector(600.f, -420.f, 0.f), FVector(630.f, 100.f, 200.f), "wall"},
     };
     for (const SceneBox& box : boxes) {
       level_->AddBlockingBox(box.min, box.max);
@@ -228,16 +234,26 @@ class Director {
     pawn_->Velocity = FVector(0.f, 0.f, 0.f);
   }
 
-  // Looks ahead along the acceleration; when the way is blocked, turns left in
-  // steps until a free direction is found and accelerates that way.
+  // The pawn's script: walking plays the walk animation on the turn channel.
+  void ChangeAnimation() {
+    const FName walk("Walk", FNAME_Find);
+    auto* instance = static_cast<USkeletalMeshInstance*>(pawn_->MeshInstance);
+    if (instance && instance->GetAnimSequence(2) != walk) pawn_->PlayAnim(2, walk, 1.f, 0.1f, 1);
+  }
+
+  // Looks ahead along the acceleration; when the way is blocked, turns right
+  // and left by growing angles until a free direction is found and
+  // accelerates that way.
   void AvoidObstacle(const FVector& /*target*/, FVector& move_accel) {
     ++record_.avoid_obstacle;
     const FVector flat = Flat(move_accel);
     const float strength = Length(flat);
     if (strength == 0.f) return;
     const FVector ahead = flat * (1.f / strength);
-    for (int feeler = 0; feeler <= kFeelers; feeler++) {
-      const FVector way = TurnLeft(ahead, static_cast<float>(feeler) * kFeelerStep);
+    for (int feeler = 0; feeler <= 2 * kFeelers; feeler++) {
+      const float side = feeler % 2 ? 1.f : -1.f;
+      const FVector way =
+          TurnRight(ahead, side * static_cast<float>((feeler + 1) / 2) * kFeelerStep);
       FCheckResult hit;
       if (!level_->SingleLineCheck(hit, pawn_, pawn_->Location, pawn_->Location + way * kLookAhead,
                                    TRACE_World, FVector(0.f, 0.f, 0.f), 0)) {

@@ -33,7 +33,7 @@ struct SceneMarker {
 
 struct SceneSample {
   int tick;
-  float time;       // seconds since the start
+  float time;  // seconds since the start
   FVector location;
   float speed;      // length of the pawn's velocity
   float max_speed;  // the maximum ground speed Steering set

@@ -67,25 +67,28 @@ std::string SceneSvg(const SceneRecord& record) {
     svg += "<rect x=\"" + view.X(box.min.X) + "\" y=\"" + view.Y(box.min.Y) + "\" width=\"" +
            Number((box.max.X - box.min.X) * scale) + "\" height=\"" +
            Number((box.max.Y - box.min.Y) * scale) + "\" fill=\"" + BoxColour(box.kind) +
-           "\" stroke=\"#888\"><title>" + box.kind + " (top " + Number(box.max.Z) +
-           ")</title></rect>\n";
+           "\" stroke=\"#888\"/>\n";
     if (box.kind != "floor") {
       svg += "<text x=\"" + view.X(box.min.X + 4.f) + "\" y=\"" + view.Y(box.max.Y - 8.f) +
-             "\" fill=\"#555\">" + box.kind + "</text>\n";
+             "\" fill=\"#555\">" + box.kind + " (" + std::to_string(static_cast<int>(box.max.Z)) +
+             " high)</text>\n";
     }
   }
   std::string path;
   for (const SceneSample& s : record.samples) {
-    path += view.X(s.location.X) + "," + view.Y(s.location.Y) + " ";
+    path += (path.empty() ? "M" : " L") + view.X(s.location.X) + "," + view.Y(s.location.Y);
   }
-  svg += "<polyline points=\"" + path + "\" fill=\"none\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n";
+  svg += "<path d=\"" + path + "\" fill=\"none\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n";
+  if (!record.samples.empty()) {
+    const FVector start = record.samples.front().location;
+    svg += "<text x=\"" + view.X(start.X) + "\" y=\"" + view.Y(start.Y + 20.f / scale) +
+           "\" text-anchor=\"middle\">start</text>\n";
+  }
   for (const SceneMarker& m : record.markers) {
     svg += "<circle cx=\"" + view.X(m.location.X) + "\" cy=\"" + view.Y(m.location.Y) +
-           "\" r=\"7\" fill=\"#e0a020\" stroke=\"#704000\"><title>PositionInfo" +
-           std::to_string(m.number) + " at height " + Number(m.location.Z) +
-           "</title></circle>\n<text x=\"" + view.X(m.location.X + 12.f / scale) + "\" y=\"" +
-           view.Y(m.location.Y - 12.f / scale) + "\" font-weight=\"bold\">" +
-           std::to_string(m.number) + "</text>\n";
+           "\" r=\"7\" fill=\"#e0a020\" stroke=\"#704000\"/>\n<text x=\"" +
+           view.X(m.location.X + 12.f / scale) + "\" y=\"" + view.Y(m.location.Y - 12.f / scale) +
+           "\" font-weight=\"bold\">" + std::to_string(m.number) + "</text>\n";
   }
 
   // Speed over time: the pawn's speed and the maximum speed Steering set.
@@ -96,29 +99,31 @@ std::string SceneSvg(const SceneRecord& record) {
     max_speed = std::max({max_speed, s.speed, s.max_speed});
   }
   auto cx = [&](float t) { return Number(chart_left + t / max_time * chart_width); };
-  auto cy = [&](float v) { return Number(chart_top + chart_height - v / max_speed * chart_height); };
+  auto cy = [&](float v) {
+    return Number(chart_top + chart_height - v / max_speed * chart_height);
+  };
   svg += "<text x=\"" + Number(kMargin) + "\" y=\"" + Number(chart_top - 12.f) +
-         "\" font-size=\"14\">Speed over time (units/s): <tspan fill=\"#1f5fbf\">pawn</tspan>, "
-         "<tspan fill=\"#c04040\">maximum set by Steering</tspan></text>\n";
+         "\" font-size=\"14\">Speed over time (units/s): pawn (solid blue), maximum set by "
+         "Steering (dashed red)</text>\n";
   svg += "<rect x=\"" + Number(chart_left) + "\" y=\"" + Number(chart_top) + "\" width=\"" +
          Number(chart_width) + "\" height=\"" + Number(chart_height) +
          "\" fill=\"none\" stroke=\"#888\"/>\n";
   for (float v : {100.f, 200.f, 300.f}) {
     if (v > max_speed) continue;
-    svg += "<text x=\"" + Number(kMargin) + "\" y=\"" + cy(v) + "\">" + Number(v).substr(0, 3) +
-           "</text>\n";
+    svg += "<text x=\"" + Number(kMargin) + "\" y=\"" + cy(v) + "\">" +
+           std::to_string(static_cast<int>(v)) + "</text>\n";
   }
   std::string speed, limit;
   for (const SceneSample& s : record.samples) {
-    speed += cx(s.time) + "," + cy(s.speed) + " ";
-    limit += cx(s.time) + "," + cy(s.max_speed) + " ";
+    const char* step = speed.empty() ? "M" : " L";
+    speed += step + cx(s.time) + "," + cy(s.speed);
+    limit += step + cx(s.time) + "," + cy(s.max_speed);
   }
-  svg += "<polyline points=\"" + limit +
-         "\" fill=\"none\" stroke=\"#c04040\" stroke-dasharray=\"4 3\"/>\n";
-  svg += "<polyline points=\"" + speed + "\" fill=\"none\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n";
+  svg += "<path d=\"" + limit + "\" fill=\"none\" stroke=\"#c04040\" stroke-dasharray=\"4 3\"/>\n";
+  svg += "<path d=\"" + speed + "\" fill=\"none\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n";
   svg += "<text x=\"" + Number(chart_left + chart_width) + "\" y=\"" +
-         Number(chart_top + chart_height + 16.f) + "\" text-anchor=\"end\">" +
-         Number(max_time) + " s</text>\n</svg>\n";
+         Number(chart_top + chart_height + 16.f) + "\" text-anchor=\"end\">" + Number(max_time) +
+         " s</text>\n</svg>\n";
   return svg;
 }
 
