@@ -53,6 +53,13 @@ FFrame::FFrame(UObject* InObject, UStruct* InNode, const uint8_t* InCode, uint8_
 
 void FFrame::Step(UObject* Context, void* Result) {
   const uint8_t Token = *Code++;
+  if (Token >= EX_IntConst && Token <= EX_ObjectConst) {
+    // A constant is nobody's variable; a line marker leaves what the last
+    // argument set, which the native may still need.
+    GPropAddr = nullptr;
+    GPropObject = nullptr;
+    GProperty = nullptr;
+  }
   switch (Token) {
     case EX_LocalVariable: {
       const auto Type = static_cast<EScriptType>(*Code++);
@@ -120,7 +127,8 @@ void UObject::ProcessEvent(UFunction* Function, void* Parms, void* Result) {
     if (Function->Body) Function->Body(this, Parms, Result);
     return;
   }
-  if (!Function->Func) appErrorf("Native %s is not bound", Function->GetName());
+  const Native Func = Function->Func;
+  if (!Func) appErrorf("Native %s is not bound", Function->GetName());
   // The parameter block is the frame's locals: one local-variable expression
   // per parameter, each at its natural alignment.
   std::vector<uint8_t> Code;
@@ -137,5 +145,5 @@ void UObject::ProcessEvent(UFunction* Function, void* Parms, void* Result) {
   Code.push_back(EX_EndFunctionParms);
   Code.push_back(0);  // what follows the end token is never a line marker here
   FFrame Stack(this, Function, Code.data(), static_cast<uint8_t*>(Parms));
-  (this->*Function->Func)(Stack, Result);
+  (this->*Func)(Stack, Result);
 }

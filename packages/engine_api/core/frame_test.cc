@@ -92,11 +92,14 @@ TEST_F(FrameTest, OutArgumentInAPropertyTellsItsObject) {
   EXPECT_EQ(Probe->DirtyProperty, Property);
 }
 
-TEST_F(FrameTest, AConstantOutArgumentLeavesGPropAddrNull) {
+TEST_F(FrameTest, AConstantOutArgumentIsNobodysVariable) {
+  GPropObject = Probe;  // as a previous member argument leaves it
   ScriptCall Call;
-  Call.String("constant");
+  Call.String("constant").LineMarker(3);
   Call.CallNative(Probe, kAppendOutNative);
   EXPECT_EQ(GPropAddr, nullptr);
+  EXPECT_EQ(GPropObject, nullptr);
+  EXPECT_EQ(Probe->DirtyCount, 0);
 }
 
 TEST_F(FrameTest, LineMarkerAfterTheParametersIsConsumedByANullStep) {
