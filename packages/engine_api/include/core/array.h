@@ -3,8 +3,10 @@
 // properties use. The memory comes from GMalloc and is owned by the array.
 //
 // FArray moves raw bytes and never constructs or destroys elements; TArray
-// does both. Out-of-range removals fail the engine assertions "Index>=0",
-// "Index<=ArrayNum" and "Index+Count<=ArrayNum" (each throws FEngineError).
+// does both. Elements are relocated bitwise when a list grows or closes a gap,
+// so element types must allow that (engine values, plain structures of them). Out-of-range removals
+// fail the engine assertions "Index>=0", "Index<=ArrayNum" and "Index+Count<=ArrayNum" (each throws
+// FEngineError).
 #pragma once
 
 #include <cstdint>

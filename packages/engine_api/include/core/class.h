@@ -27,10 +27,16 @@ enum class EScriptType : uint8_t {
   Object    // UObject*
 };
 
+// Bytes a value of the kind takes in a parameter block or a frame's locals.
+CORE_API int32_t ScriptTypeSize(EScriptType Type);
+// Its alignment there: parameters lie at their natural alignment, in order.
+CORE_API int32_t ScriptTypeAlign(EScriptType Type);
+
 class CORE_API UField : public UObject {
  public:
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
+  static void InternalConstructor(void* Memory);
   UField();
   UField(ENativeConstructor, UClass* InClass, const char* InName, const char* InPackageName,
          uint32_t InFlags);
@@ -41,6 +47,7 @@ class CORE_API UProperty : public UField {
  public:
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
+  static void InternalConstructor(void* Memory);
   UProperty();
 
   int32_t Offset = 0;
@@ -55,6 +62,7 @@ class CORE_API UStruct : public UField {
  public:
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
+  static void InternalConstructor(void* Memory);
   UStruct();
   UStruct(ENativeConstructor, UClass* InClass, const char* InName, const char* InPackageName,
           uint32_t InFlags);
@@ -65,10 +73,17 @@ class CORE_API UStruct : public UField {
   // Takes ownership: the function is destroyed with this struct.
   void AddFunction(UFunction* Function);
   const std::vector<UFunction*>& GetFunctions() const { return Functions; }
+  // This struct's own property of that name, or null.
+  UProperty* FindProperty(FName PropertyName) const;
+  // Takes ownership: the property is destroyed with this struct.
+  void AddProperty(UProperty* Property);
+  // Destroys the functions and properties (the script side of the struct).
+  virtual void ClearScript();
   void Destroy() override;
 
  private:
   std::vector<UFunction*> Functions;
+  std::vector<UProperty*> Properties;
 };
 
 enum EFunctionFlags : uint32_t {
@@ -80,6 +95,7 @@ class CORE_API UFunction : public UStruct {
  public:
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
+  static void InternalConstructor(void* Memory);
   UFunction();
 
   uint32_t FunctionFlags = 0;
@@ -98,6 +114,7 @@ class CORE_API UState : public UStruct {
  public:
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
+  static void InternalConstructor(void* Memory);
   UState();
   UState(ENativeConstructor, UClass* InClass, const char* InName, const char* InPackageName,
          uint32_t InFlags);
@@ -136,6 +153,8 @@ class CORE_API UClass : public UState {
   UState* FindState(FName StateName) const;
   // Takes ownership: the state is destroyed with this class.
   void AddState(UState* State);
+  // Also destroys the states.
+  void ClearScript() override;
 
   // Registers every class object built since the last call (names, links,
   // object table, then each class's static constructor) and returns them in

@@ -9,7 +9,8 @@
 //   if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
 // For an out argument the native nulls GPropAddr before its Step; afterwards
 // GPropAddr is the caller's variable (or null for a constant), GPropObject the
-// object that holds it (null for a local variable) and GProperty its property.
+// object that holds it (null for a local variable or a constant) and GProperty
+// its property. A line marker's Step leaves all three as they were.
 // A native that changes a variable with a non-null GPropObject tells it
 // through GPropObject->NetDirty(GProperty).
 #pragma once

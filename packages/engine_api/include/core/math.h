@@ -10,8 +10,10 @@ CORE_API float appSqrt(float Value);
 // 1 / sqrt(Value).
 CORE_API float appRSqrt(float Value);
 
+// The default constructors leave the components as they are, like every plain
+// script value; FVector() and FRotator() are zero.
 struct FVector {
-  float X = 0.f, Y = 0.f, Z = 0.f;
+  float X, Y, Z;
   FVector() = default;
   FVector(float InX, float InY, float InZ) : X(InX), Y(InY), Z(InZ) {}
 
@@ -28,7 +30,7 @@ struct FVector {
 };
 
 struct FRotator {
-  int32_t Pitch = 0, Yaw = 0, Roll = 0;
+  int32_t Pitch, Yaw, Roll;
   FRotator() = default;
   FRotator(int32_t InPitch, int32_t InYaw, int32_t InRoll)
       : Pitch(InPitch), Yaw(InYaw), Roll(InRoll) {}

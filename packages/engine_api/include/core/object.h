@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/api.h"
 #include "core/guid.h"
@@ -86,9 +87,6 @@ class CORE_API UObject {
   static void* operator new(std::size_t Size, EInternal* Memory);
   // Frees through GMalloc; Size is the class's size.
   static void operator delete(void* Object, std::size_t Size);
-  // Matching releases for a constructor that throws.
-  static void operator delete(void* Object, UObject* Outer, FName Name, uint32_t Flags);
-  static void operator delete(void* Object, EInternal* Memory);
 
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
@@ -114,6 +112,8 @@ class CORE_API UObject {
                                    bool ExactClass = false);
   // Number of objects in the table (class objects included).
   static int32_t GetObjectCount();
+  // Every object in the table, in table order.
+  static std::vector<UObject*> GetObjects();
 
   // Runs the destroy step once; later calls do nothing.
   void ConditionalDestroy();
@@ -126,8 +126,8 @@ class CORE_API UObject {
 
   UClass* GetClass() const { return Class; }
   UObject* GetOuter() const { return Outer; }
-  FName GetFName() const { return Name; }
-  const char* GetName() const { return *Name; }
+  FName GetFName() const { return FName(static_cast<EName>(NameIndex)); }
+  const char* GetName() const { return *GetFName(); }
   uint32_t GetFlags() const { return ObjectFlags; }
   // The current script state; null when the object is in none.
   UState* GetStateNode() const { return StateNode; }
@@ -137,11 +137,12 @@ class CORE_API UObject {
  protected:
   friend class FObjectTable;
 
-  // Engine bookkeeping (see the header comment).
+  // Engine bookkeeping (see the header comment). The name is kept as its
+  // index: an FName member would be reset by every constructor.
   int32_t Index;
   UObject* Outer;
   uint32_t ObjectFlags;
-  FName Name;
+  int32_t NameIndex;
   UClass* Class;
   UState* StateNode;
 };

@@ -28,12 +28,13 @@ class ENGINE_API AActor : public UObject {
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
   static void InternalConstructor(void* Memory);
-  // Declares the actor's script event AnimEnd (channel), which does nothing.
-  void StaticConstructor();
   int32_t MyStaticSize() override;
 
-  // The engine's step after the actor entered play; overrides call it first.
+  // The engine's step after the actor entered play (overrides call it
+  // first): marks the actor as playing and raises the script event
+  // PostBeginPlay when the script class has one.
   virtual void PostBeginPlay();
+  // Raises the script event PostEditChange when the script class has one.
   void PostEditChange() override;
   // Starts Sequence on the channel of the actor's skeletal animation instance
   // (created from the mesh when missing). Does nothing without a mesh or when
@@ -45,7 +46,8 @@ class ENGINE_API AActor : public UObject {
   void Destroy() override;
 
   ULevel* GetLevel() const { return XLevel; }
-  // Raises the script event AnimEnd(Channel).
+  // Raises the script event AnimEnd(Channel) (parameter block: the 32-bit
+  // channel).
   void eventAnimEnd(int32_t Channel);
 
   FVector Location;
@@ -53,10 +55,15 @@ class ENGINE_API AActor : public UObject {
   FVector Velocity;
   ULevel* XLevel;
   UMesh* Mesh;
+  // Owned by the actor: a copy of an actor starts without one.
   UMeshInstance* MeshInstance;
-  uint8_t ReservedA[48];
+  uint32_t bBegunPlay : 1;
+  uint8_t ReservedA[44];
   ALevelInfo* Level;
   uint8_t ReservedB[200];
   float DrawScale;
   uint8_t ReservedC[164];
+
+ private:
+  void CopyActorFields(const AActor& Other);
 };

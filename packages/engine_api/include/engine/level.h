@@ -27,8 +27,8 @@ enum ETraceFlags : uint32_t {
 struct FCheckResult {
   FCheckResult() = default;
   AActor* Actor = nullptr;
-  FVector Location;
-  FVector Normal;
+  FVector Location{};
+  FVector Normal{};
   UPrimitive* Primitive = nullptr;
   // Fraction of the segment at the hit (1.0: nothing hit).
   float Time = 1.0f;
@@ -57,10 +57,10 @@ class ENGINE_API ULevel : public UObject {
 
   // Adds a solid box of world geometry.
   void AddBlockingBox(const FVector& Min, const FVector& Max);
-  // Creates an actor of Class (a subclass of AActor) in this level at the
-  // given place, then runs its PostBeginPlay. Returns null when Class is not
+  // Creates an actor of ActorClass (a subclass of AActor) in this level at the
+  // given place, then runs its PostBeginPlay. Returns null when ActorClass is not
   // an actor class.
-  AActor* SpawnActor(UClass* Class, FName ActorName, const FVector& Location,
+  AActor* SpawnActor(UClass* ActorClass, FName ActorName, const FVector& Location,
                      const FRotator& Rotation = FRotator());
   // Removes and deletes an actor of this level.
   void DestroyActor(AActor* Actor);
@@ -69,6 +69,7 @@ class ENGINE_API ULevel : public UObject {
   void Tick(float DeltaSeconds);
 
   ALevelInfo* GetLevelInfo() const { return LevelInfo; }
+  bool Contains(const AActor* Actor) const;
   const TArray<AActor*>& GetActors() const { return Actors; }
   // Called by an actor's destroy step.
   void RemoveActor(AActor* Actor);

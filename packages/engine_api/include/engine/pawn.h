@@ -20,8 +20,6 @@ class ENGINE_API APawn : public AActor {
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
   static void InternalConstructor(void* Memory);
-  // Declares the pawn's script event ChangeAnimation, which does nothing.
-  void StaticConstructor();
   int32_t MyStaticSize() override;
 
   // Fades the blend weights of channels First..Last of the skeletal

@@ -34,10 +34,13 @@ class PackageHost {
 
   // Declares a script class. Its functions are bound now when its class
   // object exists (an engine class or one of a loaded package), otherwise at
-  // the load that brings it. A script class whose name no native class
-  // carries becomes a class of its own, made by the engine, once its super
-  // class exists. Declare before loading a package whose natives it binds.
-  void Declare(const ScriptClass& script_class);
+  // the load that brings it; a ScriptOnly class gets a class object made by
+  // the engine once its super class exists. Declaring a class again adds to
+  // it. Fails, adding nothing, when a native cannot be bound or a function,
+  // state or property of that name exists already in the class. One host at
+  // a time: it adds script functions to the engine's classes and takes them
+  // away again when it is destroyed.
+  platform::Status Declare(const ScriptClass& script_class);
 
   // Loads the package library at `path`, first loading each of
   // `engine_libraries` (stems such as "Core", "Engine", "ZADPawn") from the
@@ -65,8 +68,9 @@ class PackageHost {
  private:
   struct Package;
   struct Declared;
-  void BindDeclarations();
-  platform::Status BindPackage(Package& package);
+  platform::Status BindDeclarations();
+  platform::Status Bind(Declared& declared, UClass* script_class);
+  void UnloadPackage(Package* package);
   void DestroyObjectsOf(const std::vector<UClass*>& classes);
 
   std::vector<std::unique_ptr<Package>> packages_;

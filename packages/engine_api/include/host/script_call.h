@@ -64,7 +64,7 @@ class ScriptCall {
 
  private:
   void* AddLocal(EScriptType type, int32_t size);
-  void Run(UObject* object, Native native, const char* what, void* result);
+  void Run(UObject* object, UFunction* function, Native native, const char* what, void* result);
 
   std::vector<uint8_t> code_;
   alignas(16) uint8_t locals_[512];

@@ -55,12 +55,17 @@ class ScriptClass {
   ScriptClass& State(std::string state);
   // A property of the class's objects at a byte offset.
   ScriptClass& Property(std::string property, EScriptType type, int32_t offset);
+  // Marks a class that has no native code: the engine makes its class object
+  // (sharing its super class's size and constructor) once the super class
+  // exists. Any other declaration waits for the native class of its name.
+  ScriptClass& ScriptOnly();
 
   const std::string& name() const { return name_; }
   const std::string& super_name() const { return super_name_; }
   const std::vector<ScriptFunctionDecl>& functions() const { return functions_; }
   const std::vector<ScriptStateDecl>& states() const { return states_; }
   const std::vector<ScriptPropertyDecl>& properties() const { return properties_; }
+  bool script_only() const { return script_only_; }
 
  private:
   ScriptStateDecl& StateNamed(const std::string& state);
@@ -70,6 +75,7 @@ class ScriptClass {
   std::vector<ScriptFunctionDecl> functions_;
   std::vector<ScriptStateDecl> states_;
   std::vector<ScriptPropertyDecl> properties_;
+  bool script_only_ = false;
 };
 
 }  // namespace engine_host

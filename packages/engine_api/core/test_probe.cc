@@ -1,0 +1,85 @@
+#include "core/test_probe.h"
+
+#include <cstring>
+
+#include "core/class_definition.h"
+
+DEFINE_ENGINE_CLASS(UProbe, UObject, "Probe", "CoreTest")
+DEFINE_ENGINE_CLASS(UProbeChild, UProbe, "ProbeChild", "CoreTest")
+
+namespace {
+const bool kRegistered = [] {
+  GRegisterNative(kReadOneNative, static_cast<Native>(&UProbe::execReadOne));
+  GRegisterNative(kAppendOutNative, static_cast<Native>(&UProbe::execAppendOut));
+  GRegisterNative(kSkipsNoEndNative, static_cast<Native>(&UProbe::execSkipsNoEnd));
+  GRegisterNative(kStepsTooFarNative, static_cast<Native>(&UProbe::execStepsTooFar));
+  return true;
+}();
+
+void FinishParameters(FFrame& Stack) {
+  Stack.Code++;
+  if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
+}
+}  // namespace
+
+std::vector<std::string>& ProbeDestroyLog() {
+  static std::vector<std::string> Log;
+  return Log;
+}
+
+UProbe::UProbe() {}  // NOLINT: plain fields keep what the allocation wrote
+
+UProbe::~UProbe() { ConditionalDestroy(); }
+
+void UProbe::Destroy() {
+  ProbeDestroyLog().push_back(std::string("Probe ") + GetName());
+  UObject::Destroy();
+}
+
+void UProbe::NetDirty(UProperty* Property) {
+  DirtyProperty = Property;
+  DirtyCount++;
+}
+
+void UProbe::execReadOne(FFrame& Stack, void*) {
+  if (ReadKind == EScriptType::String) {
+    Stack.Step(Stack.Object, &ReadString);
+  } else {
+    std::memset(ReadRaw, 0xEE, sizeof(ReadRaw));
+    Stack.Step(Stack.Object, ReadRaw);
+  }
+  FinishParameters(Stack);
+  LineSeen = Stack.Line;
+}
+
+void UProbe::execAppendOut(FFrame& Stack, void*) {
+  FString Local;
+  GPropAddr = nullptr;
+  Stack.Step(Stack.Object, &Local);
+  FString& Target = GPropAddr ? *reinterpret_cast<FString*>(GPropAddr) : Local;
+  UObject* Owner = GPropObject;
+  UProperty* Property = GProperty;
+  FinishParameters(Stack);
+  Target += "!";
+  if (Owner) Owner->NetDirty(Property);
+}
+
+void UProbe::execSkipsNoEnd(FFrame& Stack, void*) {
+  int32_t Value = 0;
+  Stack.Step(Stack.Object, &Value);
+}
+
+void UProbe::execStepsTooFar(FFrame& Stack, void*) {
+  int32_t Value = 0;
+  Stack.Step(Stack.Object, &Value);
+  Stack.Step(Stack.Object, &Value);
+}
+
+UProbeChild::UProbeChild() = default;
+
+UProbeChild::~UProbeChild() { ConditionalDestroy(); }
+
+void UProbeChild::Destroy() {
+  ProbeDestroyLog().push_back(std::string("ProbeChild ") + GetName());
+  UProbe::Destroy();
+}
