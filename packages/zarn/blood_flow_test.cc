@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "host/script_call.h"
@@ -101,11 +102,12 @@ TEST_F(BloodFlowTest, RunsThroughTheExportedPointer) {
   EXPECT_EQ(result, 1u);
 }
 
-TEST_F(BloodFlowTest, AnErrorInsideLeavesThroughTheGuard) {
+TEST_F(BloodFlowTest, PassesAnEngineErrorOnUnchanged) {
   appClearUnwind();
-  ScriptCall call;  // no argument: the frame runs into the end token
+  ScriptCall call;  // no argument: the native steps past the end of its parameters
   uint32_t result = 2;
   EXPECT_THROW(call.CallNative(flow_, 604, &result), FEngineError);
+  EXPECT_EQ(appUnwindHistory().find("ABloodFlow::execGrowBloodFlow"), std::string::npos);
 }
 
 }  // namespace

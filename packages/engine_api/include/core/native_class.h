@@ -19,9 +19,11 @@
 // (lists, strings, names, colours) and leaves every plain field as the
 // engine's allocation wrote it; the destructor calls ConditionalDestroy at
 // every level of the chain (only the first call has an effect), then the
-// members are destroyed in reverse declaration order and the base part last,
-// and when an exception leaves a destructor the members not yet destroyed and
-// the base part are still destroyed.
+// members are destroyed in reverse declaration order and the base part last.
+// The destructors take UObject's exception specification: were an exception
+// allowed to leave them, the members not yet destroyed and the base part
+// would still be destroyed on its way out; with UObject's noexcept destructor
+// an exception in the destroy step ends the process instead.
 //
 // The copy constructor and operator= are written by each class, base first,
 // then every own member in declaration order: plain values by value; booleans
