@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/exported_members.h"
+#include "platform/shared_library.h"
 #include "zadcine_fixture.h"
 
 namespace {
@@ -97,6 +98,26 @@ TEST_F(RegistrationTest, InitHookCreatesTheEventNamesOnce) {
   }
   reinterpret_cast<HookFn>(Export("ZADCineInitNativePackage"))();
   EXPECT_EQ(names(), first);
+}
+
+// Loaded by hand, as far as the platform's loader goes: no host calls the
+// package hook.
+TEST(ZADCineLoadTest, EventNamesAreNoneUntilTheHookRuns) {
+  platform::SharedLibrary library;
+  const platform::Status opened = library.Open(ZADCINE_LIBRARY_PATH);
+  ASSERT_TRUE(opened.ok()) << opened.message();
+  const char* const events[] = {"AvoidObstacle", "EndOfDial", "CineWarn", "EndOfMove", "EndOfSeq"};
+  auto name_of = [&](const char* event) {
+    return *static_cast<FName*>(library.Symbol(("ZADCINE_" + std::string(event)).c_str()));
+  };
+  for (const char* event : events) EXPECT_EQ(name_of(event), FName(NAME_None)) << event;
+  auto hook = reinterpret_cast<HookFn>(library.Symbol("ZADCineInitNativePackage"));
+  ASSERT_NE(hook, nullptr);
+  hook();
+  for (const char* event : events) EXPECT_STREQ(*name_of(event), event);
+  const FName first = name_of("EndOfMove");
+  hook();
+  EXPECT_EQ(name_of("EndOfMove"), first);
 }
 
 class FrameTest : public ZADCineTest {
