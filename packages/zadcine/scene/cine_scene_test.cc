@@ -99,7 +99,7 @@ TEST_F(CineSceneTest, PawnTurnsOnTheSpotAtTheEnd) {
   const SceneSample& turned = last.at("TURN 150");
   EXPECT_EQ(turned.yaw - walked.yaw, 150 * 65536 / 360);
   EXPECT_EQ(turned.location, walked.location);
-  const long turn_lines = std::count_if(
+  const auto turn_lines = std::count_if(
       record_->log.begin(), record_->log.end(),
       [](const std::string& line) { return line.rfind("TURN RIGHT Actor1 ", 0) == 0; });
   EXPECT_EQ(turn_lines, 1);
