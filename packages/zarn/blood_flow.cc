@@ -1,0 +1,36 @@
+#include "zarn/blood_flow.h"
+
+namespace {
+// The growth per unit of Amount: the 32-bit float 0x3D4CCCCD.
+constexpr float kGrowthPerAmount = 0.05f;
+// Beyond this scale the flow has reached its final size; a double, so the
+// float nearest 0.35 is not beyond it.
+constexpr double kFinalScale = 0.35;
+}  // namespace
+
+IMPLEMENT_NATIVE_CLASS(ABloodFlow)
+
+ABloodFlow::ABloodFlow() = default;
+
+ABloodFlow::ABloodFlow(const ABloodFlow& Other) : AProjector(Other), FlowValue(Other.FlowValue) {}
+
+ABloodFlow& ABloodFlow::operator=(const ABloodFlow& Other) {
+  AProjector::operator=(Other);
+  FlowValue = Other.FlowValue;
+  return *this;
+}
+
+void ABloodFlow::execGrowBloodFlow(FFrame& Stack, void* Result) {
+  Guarded("ABloodFlow::execGrowBloodFlow", [&] {
+    float Amount = 0.f;
+    Stack.Step(Stack.Object, &Amount);
+    Stack.Code++;  // end of parameters
+    if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
+
+    Detach(1);
+    // 32-bit float arithmetic: the product and the sum each round to float.
+    DrawScale = DrawScale + Amount * kGrowthPerAmount;
+    Attach();
+    *static_cast<uint32_t*>(Result) = static_cast<double>(DrawScale) > kFinalScale ? 1 : 0;
+  });
+}
