@@ -33,5 +33,31 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"p \"unterminated text", {"p", "unterminated text"}},
         SplitCase{"p $(touch x) ;|&", {"p", "$(touch", "x)", ";|&"}}));
 
+TEST(ArgumentsOfTest, IsTheTextAfterTheProgramAndItsBlanks) {
+  EXPECT_EQ(ArgumentsOf(""), "");
+  EXPECT_EQ(ArgumentsOf("ZARN.exe"), "");
+  EXPECT_EQ(ArgumentsOf("ZARN.exe "), "");
+  EXPECT_EQ(ArgumentsOf("ZARN.exe \t -windowed  \"a  b\" "), "-windowed  \"a  b\" ");
+  EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\ZARN14\\ZARN.exe\" DM_Banque.unr"), "DM_Banque.unr");
+}
+
+TEST(JoinArgumentsTest, SplittingGivesTheArgumentsBack) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {""},
+      {"-windowed"},
+      {"DM_Banque.unr?Name=a b", "", "say \"hi\"", "\t"},
+      {"C:\\Program Files\\", "a\\\\b", "a\\\"b", "\\\\\"", "\"\"", "x\"\"y"},
+      {"$(touch x);|&", std::string("\x80\xff\n", 3)},
+  };
+  for (const auto& args : cases) {
+    std::string text = JoinArguments(args);
+    std::vector<std::string> expected = {"game.exe"};
+    expected.insert(expected.end(), args.begin(), args.end());
+    EXPECT_EQ(SplitCommandLine("game.exe " + text), expected) << text;
+  }
+  EXPECT_EQ(JoinArguments({"-windowed", "DM_Banque.unr"}), "-windowed DM_Banque.unr");
+}
+
 }  // namespace
 }  // namespace platform

@@ -2,11 +2,13 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "common/ascii.h"
+#include "posix/errno_status.h"
 
 namespace platform {
 namespace {
@@ -66,6 +68,19 @@ std::string ResolvePath(const std::string& path) {
 bool FileExist(const std::string& path) {
   struct stat info;
   return !path.empty() && stat(ResolvePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool FileWritable(const std::string& path) {
+  std::string resolved = ResolvePath(path);
+  struct stat info;
+  return !path.empty() && stat(resolved.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+         (info.st_mode & 0222) != 0 && access(resolved.c_str(), W_OK) == 0;
+}
+
+Status RemoveFile(const std::string& path) {
+  if (!FileWritable(path)) return Status::Error("Cannot delete " + path + ": missing or read-only");
+  if (unlink(ResolvePath(path).c_str()) != 0) return ErrnoStatus("Cannot delete " + path, errno);
+  return Status::Ok();
 }
 
 std::string NativeRelativePath(std::string_view relative) {

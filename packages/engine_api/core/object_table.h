@@ -26,7 +26,6 @@ class FObjectTable {
   // Bookkeeping of UObject that the engine writes outside constructors.
   static void Prepare(UObject* Object, UClass* Class, UObject* Outer, FName Name, uint32_t Flags);
   static void SetName(UObject* Object, FName Name) { Object->NameIndex = Name.GetIndex(); }
-  static void SetClass(UObject* Object, UClass* Class) { Object->Class = Class; }
 
  private:
   std::vector<UObject*> Objects_;

@@ -146,6 +146,7 @@ void ULevel::DestroyActor(AActor* Actor) {
 }
 
 void ULevel::RemoveActor(AActor* Actor) {
+  if (Actor == LevelInfo) LevelInfo = nullptr;
   for (int32_t i = 0; i < Actors.Num(); i++) {
     if (Actors[i] == Actor) {
       Actors.Remove(i);

@@ -17,7 +17,15 @@ constexpr float kFramesPerSecond = 30.f;
 
 UMeshInstance::UMeshInstance() { Owner = nullptr; }
 
+UMeshInstance::~UMeshInstance() { ConditionalDestroy(); }
+
 void UMeshInstance::Tick(float) {}
+
+void UMeshInstance::Destroy() {
+  if (Owner && Owner->MeshInstance == this) Owner->MeshInstance = nullptr;
+  Owner = nullptr;
+  UObject::Destroy();
+}
 
 UMesh::UMesh() = default;
 

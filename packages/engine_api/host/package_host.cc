@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/engine.h"
@@ -79,15 +80,23 @@ PackageHost::~PackageHost() {
 }
 
 // Objects whose class is one of `classes` or derives from one; fields belong
-// to their struct and go with it. Deleting one object may delete others (a
-// level its actors), so the search starts afresh after every deletion.
+// to their struct and go with it. Outers go before what they hold, since
+// deleting an object deletes what it owns (a level its actors, an actor its
+// animation instance); so the search starts afresh after every deletion.
 void PackageHost::DestroyObjectsOf(const std::vector<UClass*>& classes) {
+  const auto doomed = [&classes](const UObject* object) {
+    return object && !object->IsA(UField::StaticClass()) &&
+           IsChildOfAny(object->GetClass(), classes);
+  };
   for (;;) {
     UObject* victim = nullptr;
-    for (UObject* object : UObject::GetObjects()) {
-      if (!object->IsA(UField::StaticClass()) && IsChildOfAny(object->GetClass(), classes)) {
-        victim = object;
-      }
+    const std::vector<UObject*> live = UObject::GetObjects();
+    const std::unordered_set<const UObject*> alive(live.begin(), live.end());
+    for (UObject* object : live) {
+      if (!doomed(object)) continue;
+      victim = object;
+      // An outer that is gone already owned nothing of this object.
+      if (!alive.count(object->GetOuter()) || !doomed(object->GetOuter())) break;
     }
     if (!victim) return;
     delete victim;

@@ -16,6 +16,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
 
 // Keeps the log lines written while it is installed.
 class LogRecorder : public FOutputDevice {
@@ -67,6 +68,11 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   EXPECT_TRUE(klass->IsChildOf(AActor::StaticClass()));
   EXPECT_STREQ(klass->GetPackageName(), "TinyPkg");
   EXPECT_EQ(klass->GetPropertiesSize(), static_cast<int32_t>(sizeof(ATinyActor)));
+  EXPECT_EQ(klass->GetClassFlags(), 0u);
+  EXPECT_EQ(klass->GetWithinClass(), UObject::StaticClass());
+  EXPECT_EQ(klass->GetGuid(), FGuid(0, 0, 0, 0));
+  EXPECT_STREQ(klass->GetConfigName(), UObject::StaticConfigName());
+  EXPECT_EQ(klass->GetFlags(), 0x04084004u);
   EXPECT_EQ(*static_cast<FName*>(host.Symbol("TinyPkg", "TINYPKG_Taken")),
             FName("Taken", FNAME_Find))
       << "the package hook ran";
@@ -108,8 +114,8 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   {
     LogRecorder log;
     ASSERT_TRUE(host.Unload("TinyPkg").ok());
-    EXPECT_THAT(log.lines, ElementsAre("~ATinyActor Tiny2: class registered 1",
-                                       "~ATinyActor Tiny1: class registered 1"))
+    EXPECT_THAT(log.lines, UnorderedElementsAre("~ATinyActor Tiny2: class registered 1",
+                                                "~ATinyActor Tiny1: class registered 1"))
         << "objects go before their class";
   }
   EXPECT_FALSE(host.IsLoaded("TinyPkg"));

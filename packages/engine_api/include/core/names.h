@@ -19,7 +19,9 @@ class CORE_API FName {
  public:
   FName() : Index(NAME_None) {}
   FName(EName N) : Index(N) {}  // NOLINT: the none name converts implicitly
-  // Exact: when true, a lookup matches only the same spelling (case included).
+  // Exact: when true, only the same spelling (case included) matches; a text
+  // that differs from an existing name only in case then gives the none name,
+  // in every mode (the table never holds two spellings of one name).
   FName(const char* Text, EFindName FindType, bool Exact = false);
 
   int32_t GetIndex() const { return Index; }

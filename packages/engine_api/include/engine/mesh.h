@@ -16,11 +16,14 @@ class AActor;
 class ENGINE_API UMeshInstance : public UObject {
  public:
   UMeshInstance();
+  ~UMeshInstance() override;
   static UClass PrivateStaticClass;
   static UClass* StaticClass();
   static void InternalConstructor(void* Memory);
   // Advances the instance by DeltaSeconds; a plain instance has nothing to do.
   virtual void Tick(float DeltaSeconds);
+  // Leaves its owner without an instance.
+  void Destroy() override;
 
   AActor* Owner;
 };

@@ -1,0 +1,14 @@
+#include "core/game_command.h"
+
+#include "core/own_folder_cut.h"
+#include "platform/files.h"
+
+namespace install_tools {
+
+GameCommand BuildGameCommand(std::string_view own_folder, std::string_view arguments) {
+  std::string executable = CutEnd(own_folder, 6) + platform::NativeRelativePath("system\\ZARN.exe");
+  std::string command_line = executable + " " + std::string(arguments);
+  return {std::move(executable), std::move(command_line)};
+}
+
+}  // namespace install_tools
