@@ -92,7 +92,7 @@ TEST_F(ZarnPackageTest, BuildsItsClassObjectsInOrder) {
     EXPECT_EQ(the_class->GetGuid(), FGuid(0, 0, 0, 0));
     EXPECT_STREQ(the_class->GetPackageName(), "ZARN");
     EXPECT_STREQ(the_class->GetConfigName(), UObject::StaticConfigName());
-    EXPECT_EQ(the_class->GetFlags() & kNativeClassObjectFlags, kNativeClassObjectFlags);
+    EXPECT_EQ(the_class->GetFlags(), kNativeClassObjectFlags);
     EXPECT_EQ(reinterpret_cast<void*>(the_class->ClassConstructor),
               Symbol(MemberSymbol(row.native_name, "19InternalConstructorEPv")));
     EXPECT_TRUE(the_class->ClassStaticConstructor == &UObject::StaticConstructor);
