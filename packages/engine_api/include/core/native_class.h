@@ -20,7 +20,7 @@
 // engine's allocation wrote it; the destructor calls ConditionalDestroy at
 // every level of the chain (only the first call has an effect), then the
 // members are destroyed in reverse declaration order and the base part last.
-// The destructors take UObject's exception specification: were an exception
+// The destructors are noexcept like UObject's: were an exception
 // allowed to leave them, the members not yet destroyed and the base part
 // would still be destroyed on its way out; with UObject's noexcept destructor
 // an exception in the destroy step ends the process instead.
