@@ -12,6 +12,15 @@ function(zarn_target_defaults target)
   endif()
 endfunction()
 
+# zarn_program_path(<var> <path>): <path> as a program of this build sees it.
+# Under Wine the Unix root is drive Z:.
+function(zarn_program_path var path)
+  if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(path Z:${path})
+  endif()
+  set(${var} ${path} PARENT_SCOPE)
+endfunction()
+
 # zarn_add_test(<name> SOURCES <files...> LIBS <libs...>): one GoogleTest program,
 # registered as one CTest test that writes its results as XML for scripts/check.
 function(zarn_add_test name)
@@ -20,9 +29,6 @@ function(zarn_add_test name)
   zarn_target_defaults(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
-  set(results ${CMAKE_BINARY_DIR}/test-results/${name}.xml)
-  if(CMAKE_CROSSCOMPILING AND WIN32)
-    set(results Z:${results})  # Wine's drive for the Unix root
-  endif()
+  zarn_program_path(results ${CMAKE_BINARY_DIR}/test-results/${name}.xml)
   set_tests_properties(${name} PROPERTIES LABELS gtest ENVIRONMENT "GTEST_OUTPUT=xml:${results}")
 endfunction()
