@@ -9,19 +9,6 @@ namespace platform {
 
 std::string SharedLibraryFileName(const std::string& stem) { return stem + ".so"; }
 
-SharedLibrary::~SharedLibrary() { Close(); }
-
-SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
-
-SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, nullptr);
-  }
-  return *this;
-}
-
 Status SharedLibrary::Open(const std::string& path) {
   // A bare name would make dlopen search the system's library path.
   const std::string file = path.find('/') == std::string::npos ? "./" + path : path;

@@ -11,19 +11,6 @@ namespace platform {
 
 std::string SharedLibraryFileName(const std::string& stem) { return stem + ".dll"; }
 
-SharedLibrary::~SharedLibrary() { Close(); }
-
-SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
-
-SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, nullptr);
-  }
-  return *this;
-}
-
 Status SharedLibrary::Open(const std::string& path) {
   // Dependencies are searched beside the library first, as the engine
   // expects of its packages; that search needs a full path.
