@@ -7,13 +7,10 @@
 namespace platform {
 namespace {
 
+using testing_support::EntriesIn;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
-
-size_t EntriesIn(const std::filesystem::path& folder) {
-  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
 
 TEST(AtomicFileWriterTest, CommitReplacesTheWholeFile) {
   TempDir dir;
@@ -45,6 +42,35 @@ TEST(AtomicFileWriterTest, AbandonedWriteLeavesTheTargetAndNoTemporaryFile) {
   }
   EXPECT_EQ(ReadFile(target), "[s]\nkey=value\n");
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(AtomicFileWriterTest, ALeftoverIsRemovedButAFileARunningWriterHoldsIsNot) {
+  TempDir dir;
+  std::filesystem::path target = dir.path() / "ZARN.ini";
+  WriteFile(target, "old");
+  // A crashed writer's file, and files of the operator's that only look alike.
+  WriteFile(dir.path() / ".ZARN.ini.Ab12Cd.tmp", "half a fi");
+  WriteFile(dir.path() / ".ZARN.ini.backup", "mine");
+  WriteFile(dir.path() / ".ZARN.ini.Ab12Cd.tmp.old", "mine too");
+  Status status;
+  auto first =
+      AtomicFileWriter::Open(target.string(), AtomicFileWriter::Permissions::kLikeTarget, &status);
+  ASSERT_NE(first, nullptr) << status.message();
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / ".ZARN.ini.Ab12Cd.tmp"));
+  ASSERT_TRUE(first->Append("first").ok());
+  auto second =
+      AtomicFileWriter::Open(target.string(), AtomicFileWriter::Permissions::kLikeTarget, &status);
+  ASSERT_NE(second, nullptr) << status.message();
+  ASSERT_TRUE(second->Append("second").ok());
+  ASSERT_TRUE(first->Commit().ok()) << "the second writer took the first one's file";
+  EXPECT_EQ(ReadFile(target), "first");
+  ASSERT_TRUE(second->Commit().ok());
+  EXPECT_EQ(ReadFile(target), "second");
+  first.reset();
+  second.reset();
+  EXPECT_EQ(ReadFile(dir.path() / ".ZARN.ini.backup"), "mine");
+  EXPECT_EQ(ReadFile(dir.path() / ".ZARN.ini.Ab12Cd.tmp.old"), "mine too");
+  EXPECT_EQ(EntriesIn(dir.path()), 3u);
 }
 
 TEST(AtomicFileWriterTest, ReportsAFolderThatCannotHoldTheFile) {

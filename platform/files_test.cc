@@ -9,6 +9,7 @@
 namespace platform {
 namespace {
 
+using testing_support::EntriesIn;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
@@ -20,10 +21,6 @@ void MakeReadOnly(const std::filesystem::path& path) {
                                    std::filesystem::perms::group_write |
                                    std::filesystem::perms::others_write,
                                std::filesystem::perm_options::remove);
-}
-
-size_t EntriesIn(const std::filesystem::path& folder) {
-  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
 TEST(FileExistTest, ExistsWhenTheLengthCanBeObtained) {

@@ -39,6 +39,10 @@ std::string ReadFile(const std::filesystem::path& path) {
   return content.str();
 }
 
+size_t EntriesIn(const std::filesystem::path& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
 bool WaitForFile(const std::filesystem::path& path, std::chrono::milliseconds limit) {
   auto deadline = std::chrono::steady_clock::now() + limit;
   while (!std::filesystem::exists(path)) {

@@ -27,6 +27,8 @@ class TempDir {
 void WriteFile(const std::filesystem::path& path, const std::string& content);
 // The whole file; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
+// How many entries `folder` holds, files and folders alike.
+size_t EntriesIn(const std::filesystem::path& folder);
 // Waits until `path` exists (a started process writes it), at most `limit`.
 bool WaitForFile(const std::filesystem::path& path,
                  std::chrono::milliseconds limit = std::chrono::seconds(20));
