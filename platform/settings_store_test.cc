@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "testing/settings_sandbox.h"
 
 namespace platform {
@@ -57,18 +59,89 @@ TEST_F(SettingsStoreTest, NamesCompareWithoutRegardToCase) {
             "D:\\ZARN");
 }
 
-TEST_F(SettingsStoreTest, RefusesWhatItCannotHoldAndKeepsTheOldValue) {
+TEST_F(SettingsStoreTest, ASaveWithAnythingItCannotHoldWritesNoneOfItsValues) {
   ASSERT_TRUE(store_->Write(kApp, "Section", "txtServerPassword", "secret").ok());
-  const std::string refused[] = {"two\nlines", "carriage\rreturn", std::string("nul\0byte", 8)};
-  for (const std::string& value : refused) {
-    Status status = store_->Write(kApp, "Section", "txtServerPassword", value);
-    EXPECT_FALSE(status.ok());
-    EXPECT_NE(status.message().find("txtServerPassword"), std::string::npos) << status.message();
+  struct Case {
+    std::string section, key, value;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"Section", "txtServerPassword", "two\nlines", "line break"},
+           {"Section", "txtServerPassword", "carriage\rreturn", "line break"},
+           {"Section", "txtServerPassword", std::string("nul\0byte", 8), "NUL"},
+           {"Section", "bad=key", "v", "\"bad=key\""},
+           {"Section", "a/b", "v", "\"a/b\""},
+           {"Section", "a\\b", "v", "\"a\\b\""},
+           {"Section", ".", "v", "\".\""},
+           {"..", "key", "v", "\"..\""},
+           {"", "key", "v", "\"\""},
+           {" Section", "key", "v", "\" Section\""},
+           {"[Section]", "key", "v", "\"[Section]\""},
+           {"Sec\ttion", "key", "v", "\"Sec\ttion\""},
+       }) {
+    const SettingsStore::Entry entries[] = {{"Section", "txtPort", "1234"},
+                                            {c.section, c.key, c.value},
+                                            {"Section", "txtMap", "DM_Amos.unr"}};
+    Status status = store_->WriteAll(kApp, entries);
+    EXPECT_FALSE(status.ok()) << c.section << "/" << c.key;
+    EXPECT_NE(status.message().find(c.reason), std::string::npos) << status.message();
   }
+  EXPECT_EQ(store_->Read(kApp, "Section", "txtPort", "<absent>"), "<absent>");
+  EXPECT_EQ(store_->Read(kApp, "Section", "txtMap", "<absent>"), "<absent>");
   EXPECT_EQ(store_->Read(kApp, "Section", "txtServerPassword", ""), "secret");
-  EXPECT_FALSE(store_->Write(kApp, "Section", "bad=key", "v").ok());
-  EXPECT_FALSE(store_->Write(kApp, "", "key", "v").ok());
-  EXPECT_FALSE(store_->Write(kApp, "[Section]", "key", "v").ok());
+}
+
+TEST_F(SettingsStoreTest, AnApplicationNameThatWouldLeaveItsPlaceIsRefused) {
+  for (std::string_view application : {"..", ".", "../escape", "a/b", "a\\b", ""}) {
+    EXPECT_FALSE(store_->Write(application, "Section", "key", "v").ok()) << application;
+    EXPECT_EQ(store_->Read(application, "Section", "key", "default"), "default");
+    EXPECT_FALSE(store_->CheckReadable(application).ok()) << application;
+    Status status;
+    EXPECT_EQ(store_->LockForUpdate(application, std::chrono::milliseconds(0), &status), nullptr);
+    EXPECT_FALSE(status.ok());
+  }
+}
+
+TEST_F(SettingsStoreTest, SettingsThatCannotBeReadAreReportedAndNeverWrittenOver) {
+  EXPECT_TRUE(store_->CheckReadable(kApp).ok()) << "nothing stored yet is no failure";
+  ASSERT_TRUE(store_->Write(kApp, kApp, "txtMap", "DM_Amos.unr").ok());
+  EXPECT_TRUE(store_->CheckReadable(kApp).ok());
+  sandbox_.MakeUnreadable();
+  Status readable = store_->CheckReadable(kApp);
+  EXPECT_FALSE(readable.ok());
+  EXPECT_FALSE(readable.message().empty());
+  Status written = store_->Write(kApp, kApp, "txtMap", "DM_Other.unr");
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.message(), readable.message());
+}
+
+TEST_F(SettingsStoreTest, ALockKeepsOtherProgramsWaitingButNotItsOwnStore) {
+  std::unique_ptr<SettingsStore> other = SettingsStore::ForCurrentUser();
+  Status status;
+  auto lock = store_->LockForUpdate(kApp, std::chrono::milliseconds(0), &status);
+  ASSERT_NE(lock, nullptr) << status.message();
+  ASSERT_TRUE(store_->Write(kApp, "Section", "txtPort", "1").ok()) << "its own save goes ahead";
+  {
+    auto nested = store_->LockForUpdate(kApp, std::chrono::milliseconds(0), &status);
+    EXPECT_NE(nested, nullptr);
+  }
+
+  EXPECT_EQ(other->LockForUpdate(kApp, std::chrono::milliseconds(50), &status), nullptr);
+  EXPECT_NE(status.message().find("in use by another program"), std::string::npos)
+      << status.message();
+  EXPECT_NE(status.message().find("50 ms"), std::string::npos) << status.message();
+
+  // Another store's save waits for the lock, then goes ahead.
+  std::thread release([&lock] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    lock.reset();
+  });
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(other->Write(kApp, "Section", "txtPort", "2").ok());
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+  release.join();
+  EXPECT_EQ(store_->Read(kApp, "Section", "txtPort", ""), "2");
+  EXPECT_NE(other->LockForUpdate(kApp, std::chrono::milliseconds(0), &status), nullptr);
 }
 
 }  // namespace

@@ -30,4 +30,10 @@ SettingsSandbox::~SettingsSandbox() {
 
 std::string SettingsSandbox::config_home() const { return state_->config_home.str(); }
 
+void SettingsSandbox::MakeUnreadable() const {
+  std::filesystem::path file = state_->config_home.path() / application_ / "settings.ini";
+  std::filesystem::remove(file);
+  std::filesystem::create_directories(file);
+}
+
 }  // namespace testing_support

@@ -19,6 +19,11 @@ class SettingsSandbox {
   // The folder that XDG_CONFIG_HOME names during the test; empty on Windows.
   std::string config_home() const;
 
+  // Leaves the application's stored settings in a state the store cannot read:
+  // a folder in the place of the POSIX settings file, a value that is not text
+  // among the Windows registry values.
+  void MakeUnreadable() const;
+
  private:
   struct State;
   std::string application_;
