@@ -1,5 +1,7 @@
 #include "core/main_window.h"
 
+#include <vector>
+
 #include "core/field_checks.h"
 #include "core/game_folder.h"
 #include "core/game_modes.h"
@@ -28,7 +30,11 @@ bool FitsInServerUrl(std::string_view text) {
 MainWindow::MainWindow(platform::SettingsStore& store, std::string own_folder, UiPort& ui)
     : store_(store), own_folder_(std::move(own_folder)), ui_(ui) {}
 
-void MainWindow::Form_Load() { NacistNastaveni(); }
+void MainWindow::Form_Load() {
+  platform::Status readable = store_.CheckReadable(kApplication);
+  if (!readable.ok()) ui_.ShowMessage(SettingsUnreadable(readable.message()));
+  NacistNastaveni();
+}
 
 std::nullopt_t MainWindow::Refuse(const Message& message) {
   ui_.ShowMessage(message);
@@ -96,16 +102,19 @@ std::optional<PreparedLaunch> MainWindow::PrepareLaunch() {
   return launch;
 }
 
-std::optional<PreparedLaunch> MainWindow::cmdLaunch_Click() {
+LaunchOutcome MainWindow::cmdLaunch_Click() {
+  LaunchOutcome outcome;
   std::optional<PreparedLaunch> launch = PrepareLaunch();
-  if (!launch) return std::nullopt;
-  // The server matters more than the settings: a failed save is reported and
-  // the launch goes on.
-  platform::Status saved = UlozitNastaveni();
-  if (!saved.ok()) ui_.ShowMessage(SettingsNotSaved(saved.message()));
+  if (!launch) return outcome;
   platform::Status started = StartServer(launch->game_folder, ServerUrl(launch->values));
-  if (!started.ok()) return Refuse(ServerStartFailed(started.message()));
-  return launch;
+  if (!started.ok()) {
+    ui_.ShowMessage(ServerStartFailed(started.message()));
+    return outcome;
+  }
+  outcome.started = std::move(launch);
+  outcome.saved = UlozitNastaveni();
+  if (!outcome.saved.ok()) ui_.ShowMessage(SettingsNotSaved(outcome.saved.message()));
+  return outcome;
 }
 
 void MainWindow::cmdExit_Click() {
@@ -157,10 +166,9 @@ void MainWindow::NacistNastaveni() {
 }
 
 platform::Status MainWindow::UlozitNastaveni() {
-  platform::Status first_failure;
+  std::vector<platform::SettingsStore::Entry> entries;
   auto write = [&](std::string_view key, std::string_view value) {
-    platform::Status status = store_.Write(kApplication, kSection, key, value);
-    if (first_failure.ok()) first_failure = status;
+    entries.push_back({kSection, key, value});
   };
   for (const Setting& setting : SettingsTable()) {
     if (setting.text != nullptr && !setting.password) write(setting.key, controls_.*setting.text);
@@ -168,12 +176,13 @@ platform::Status MainWindow::UlozitNastaveni() {
   // Without the tick, passwords stored by an earlier run are wiped.
   for (const Setting& setting : SettingsTable()) {
     if (setting.password) {
-      write(setting.key, controls_.chkSavePasswords ? controls_.*setting.text : "");
+      write(setting.key, controls_.chkSavePasswords ? std::string_view(controls_.*setting.text)
+                                                    : std::string_view());
     }
   }
   write("chkSavePasswords", controls_.chkSavePasswords ? "1" : "0");
   write("chkFriendlyFire", controls_.chkFriendlyFire ? "1" : "0");
-  return first_failure;
+  return store_.WriteAll(kApplication, entries);
 }
 
 void MainWindow::SmazatNastaveni() { controls_ = DefaultSettings(); }

@@ -23,6 +23,15 @@ struct PreparedLaunch {
   LaunchValues values;
 };
 
+// What "Launch server" came to.
+struct LaunchOutcome {
+  // The launch whose server started; nothing when a check refused or the start
+  // failed, and then nothing was saved.
+  std::optional<PreparedLaunch> started;
+  // The save that follows a start; a failure has been reported.
+  platform::Status saved;
+};
+
 class MainWindow {
  public:
   // `own_folder`: the folder that holds the running program (MapList, Modes).
@@ -33,7 +42,8 @@ class MainWindow {
   ServerSettings& controls() { return controls_; }
   const ServerSettings& controls() const { return controls_; }
 
-  // Loads the settings.
+  // Loads the settings; settings that cannot be read are reported first (the
+  // controls then show the defaults, and the store refuses every save).
   void Form_Load();
 
   // Steps 1 to 18 of the launch: every check in its order, the first failing
@@ -42,11 +52,12 @@ class MainWindow {
   // when a later step refuses. Saves and starts nothing.
   std::optional<PreparedLaunch> PrepareLaunch();
 
-  // "Launch server": PrepareLaunch, then save and start the server. Returns the
-  // launch that started, after which the program ends without saving again;
-  // nothing when a check refused or the start failed (reported; the settings
-  // are then saved and the window stays).
-  std::optional<PreparedLaunch> cmdLaunch_Click();
+  // "Launch server": PrepareLaunch, then start the server and save. Once the
+  // server has started the program ends without saving again; when a check
+  // refused or the start failed (reported) the window stays, nothing saved.
+  // The start comes first so that a launch either started and saved, started
+  // and reports the save that failed, or did neither.
+  LaunchOutcome cmdLaunch_Click();
 
   // "Exit", and any closing of the window: saves; the caller then ends the
   // program. A failed save is reported first.
@@ -67,7 +78,8 @@ class MainWindow {
   // "About...".
   void cmdAbout_Click();
 
-  // The settings store, read into and written from the controls.
+  // The settings store, read into and written from the controls; a save is
+  // one WriteAll of every key.
   void NacistNastaveni();
   platform::Status UlozitNastaveni();
   void SmazatNastaveni();

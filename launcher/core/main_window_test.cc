@@ -9,6 +9,7 @@
 #include "platform/own_folder.h"
 #include "test_support/recording_ui.h"
 #include "test_support/sample_game.h"
+#include "test_support/store_that_cannot_save.h"
 #include "testing/settings_sandbox.h"
 
 namespace hostdeck {
@@ -113,7 +114,7 @@ TEST_F(MainWindowTest, ClearAllAsksAndResetsOnlyOnYesWithoutTouchingTheStore) {
 
 TEST_F(MainWindowTest, ALaunchSavesAndStartsTheServerWithExactlyTheUrl) {
   FillIn();
-  std::optional<PreparedLaunch> launch = window_.cmdLaunch_Click();
+  std::optional<PreparedLaunch> launch = window_.cmdLaunch_Click().started;
   ASSERT_TRUE(launch.has_value());
   EXPECT_TRUE(ui_.messages.empty());
   std::string url =
@@ -268,7 +269,7 @@ TEST_F(MainWindowTest, OnlyTheFirstFailingStepReportsAndNothingIsSaved) {
     window.Form_Load();
     FillIn(window);
     c.type(window.controls());
-    EXPECT_FALSE(window.cmdLaunch_Click().has_value()) << c.name;
+    EXPECT_FALSE(window.cmdLaunch_Click().started.has_value()) << c.name;
     EXPECT_EQ(ui.messages, std::vector<Message>{c.expected}) << c.name;
     EXPECT_EQ(Stored("txtMap"), "<absent>") << c.name;
     EXPECT_FALSE(platform::FileExist(fresh_game.server().string() + ".args")) << c.name;
@@ -283,7 +284,7 @@ TEST_F(MainWindowTest, TidiedBoxesSurviveALaterRefusalAndAreSavedOnExit) {
   c.txtServerName = "my server";
   c.txtTimeLimit = "00";
   c.txtAccountName = "";
-  EXPECT_FALSE(window_.cmdLaunch_Click().has_value());
+  EXPECT_FALSE(window_.cmdLaunch_Click().started.has_value());
   EXPECT_EQ(ui_.messages, std::vector<Message>{kInvalidAccountName});
   EXPECT_EQ(c.txtMap, "SB_USA2.unr");
   EXPECT_EQ(c.txtServerName, "my_server");
@@ -294,23 +295,40 @@ TEST_F(MainWindowTest, TidiedBoxesSurviveALaterRefusalAndAreSavedOnExit) {
   EXPECT_EQ(Stored("txtServerName"), "my_server");
 }
 
-TEST_F(MainWindowTest, AFailedServerStartIsReportedAfterTheSave) {
+TEST_F(MainWindowTest, AFailedServerStartIsReportedAndSavesNothing) {
   FillIn();
   game_.Remove("\\System\\ucc.exe");
-  EXPECT_FALSE(window_.cmdLaunch_Click().has_value());
+  EXPECT_FALSE(window_.cmdLaunch_Click().started.has_value());
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].icon, Icon::kCritical);
   EXPECT_TRUE(ui_.messages[0].text.starts_with("Starting the dedicated server failed.\n"))
       << ui_.messages[0].text;
+  EXPECT_EQ(Stored("txtMap"), "<absent>");
+  window_.cmdExit_Click();  // the window stayed; leaving it saves
   EXPECT_EQ(Stored("txtMap"), "DM_Amos.unr");
 }
 
-TEST_F(MainWindowTest, ASaveTheStoreRefusesIsReported) {
+TEST_F(MainWindowTest, ASaveTheStoreRefusesIsReportedAndWritesNoKey) {
+  window_.controls().txtServerName = "New title";
   window_.controls().txtAccountName = "two\nlines";
   window_.cmdExit_Click();
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_TRUE(ui_.messages[0].text.starts_with("Saving the settings failed.\n"));
-  EXPECT_EQ(Stored("txtServerName"), "ZARNServer");  // the other keys are still written
+  EXPECT_EQ(Stored("txtServerName"), "<absent>");
+}
+
+TEST_F(MainWindowTest, AStartedServerWhoseSaveFailsIsReportedAsStarted) {
+  StoreThatCannotSave store(*store_);
+  MainWindow window(store, platform::OwnFolder(), ui_);
+  window.Form_Load();
+  FillIn(window);
+  LaunchOutcome outcome = window.cmdLaunch_Click();
+  ASSERT_TRUE(outcome.started.has_value());
+  EXPECT_FALSE(outcome.saved.ok());
+  EXPECT_NE(testing_support::RecordedArgs(game_.server()), "(not started)");
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_TRUE(ui_.messages[0].text.starts_with("Saving the settings failed.\n"));
+  EXPECT_EQ(Stored("txtMap"), "<absent>");
 }
 
 TEST_F(MainWindowTest, TheMapDialogNeedsAValidGameFolderTheModeDialogNothing) {

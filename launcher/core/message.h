@@ -81,5 +81,6 @@ inline const Message kPatchMissingForPath{
 // Failures of the platform, with the reason it gave.
 Message ServerStartFailed(std::string_view reason);
 Message SettingsNotSaved(std::string_view reason);
+Message SettingsUnreadable(std::string_view reason);
 
 }  // namespace hostdeck

@@ -460,6 +460,32 @@ TEST_F(HostdeckGuiTest, CloseBoxSavesAsExitDoes) {
   EXPECT_EQ(Stored("txtPort"), "7788");
 }
 
+TEST_F(HostdeckGuiTest, SettingsThatCannotBeReadAreReportedAtTheStartAndNotSavedOver) {
+  StoreGameFolder(game_.str());
+  ASSERT_TRUE(store_->Write(kApplication, kApplication, "txtServerName", "Kept").ok());
+  sandbox_.MakeUnreadable();
+  std::string reason = store_->CheckReadable(kApplication).message();
+  ASSERT_FALSE(reason.empty());
+
+  hostdeck_ = std::make_unique<Hostdeck>();
+  ASSERT_TRUE(hostdeck_->started());
+  EXPECT_EQ(AnswerMessageBox(),
+            "The stored settings cannot be read; they are left as they are and nothing is saved "
+            "over them.\n" +
+                reason);
+  main_ = hostdeck_->WaitForForm(InterfaceForm());
+  ASSERT_NE(main_, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_; }));
+  EXPECT_EQ(MainText("txtServerName"), "Kept") << "what can be read is shown";
+  EXPECT_EQ(MainText("txtPort"), "7777") << "what cannot, at its default";
+  TypeInto(Main("txtServerName"), "Typed over");
+  Click(Main("cmdExit"));
+  EXPECT_EQ(AnswerMessageBox(), "Saving the settings failed.\n" + reason);
+  EXPECT_TRUE(hostdeck_->Ended());
+  EXPECT_EQ(store_->CheckReadable(kApplication).message(), reason);
+  EXPECT_EQ(Stored("txtServerName"), "Kept");
+}
+
 TEST_F(HostdeckGuiTest, ClearAllAsksFirstAndRestoresTheDefaultsOnYes) {
   constexpr std::string_view kQuestion =
       "Are you sure you want to restore all server settings to default?";

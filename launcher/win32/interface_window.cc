@@ -56,7 +56,7 @@ void InterfaceWindow::ShowModel() {
 void InterfaceWindow::OnClick(std::string_view name) {
   ReadModel();
   if (name == "cmdLaunch") {
-    bool started = model_.cmdLaunch_Click().has_value();
+    bool started = model_.cmdLaunch_Click().started.has_value();
     ShowModel();
     if (started) End();  // saved by the launch itself
     return;
