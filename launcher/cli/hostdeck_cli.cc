@@ -1,6 +1,7 @@
 #include "cli/hostdeck_cli.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -17,30 +18,33 @@ namespace {
 
 struct Command {
   std::string_view name;
+  bool changes_settings;
   std::string_view synopsis;
   std::string_view description;
 };
 
 constexpr Command kCommands[] = {
-    {"show", "show [--show-passwords]",
+    {"show", false, "show [--show-passwords]",
      "Prints every setting as KEY=VALUE, one a line, then PathOfZarn=<game folder>."},
-    {"set", "set KEY=VALUE...",
+    {"set", true, "set KEY=VALUE...",
      "Types each VALUE into the field named by its KEY, then saves as the Exit button does.\n"
      "Check boxes take 1 or 0. txtMap and txtMode are chosen with \"map\" and \"mode\"."},
-    {"map", "map NAME | map --unofficial FILE",
+    {"map", true, "map NAME | map --unofficial FILE",
      "Chooses an official map by its display name, or an unofficial map file from the game's\n"
      "maps/list folder, as the map dialog's OK does; then saves."},
-    {"mode", "mode NAME", "Chooses a game mode listed by \"modes\", then saves."},
-    {"path", "path FOLDER",
+    {"mode", true, "mode NAME", "Chooses a game mode listed by \"modes\", then saves."},
+    {"path", true, "path FOLDER",
      "Sets the game folder, as the game folder dialog's OK does: it must hold system/zarn.exe\n"
      "and server/ucc.exe."},
-    {"clear", "clear --yes",
+    {"clear", true, "clear --yes",
      "Restores every setting to its default (\"Clear all\" answered Yes), then saves."},
-    {"maps", "maps", "Lists the maps the map dialog offers."},
-    {"modes", "modes", "Lists the game modes the mode dialog offers."},
-    {"launch", "launch [KEY=VALUE...] [--dry-run] [--show-passwords]",
-     "Types the given values, runs every check, saves, starts the dedicated server and prints\n"
-     "its command line. --dry-run checks and prints without saving or starting anything."},
+    {"maps", false, "maps", "Lists the maps the map dialog offers."},
+    {"modes", false, "modes", "Lists the game modes the mode dialog offers."},
+    {"launch", true, "launch [KEY=VALUE...] [--dry-run] [--show-passwords]",
+     "Types the given values, runs every check, starts the dedicated server, saves and prints\n"
+     "its command line. --dry-run checks and prints without saving or starting anything.\n"
+     "Exit status: 0 started and saved; 1 refused or the start failed, nothing saved;\n"
+     "3 started, but the settings could not be saved (the reason is on stderr)."},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -53,7 +57,13 @@ void PrintUsage(std::ostream& out) {
   }
   out << ".\nPrinted passwords show as " << kPasswordMask
       << " unless --show-passwords is given.\n"
-         "Exit status: 0 done, 1 refused (the reason is on stderr), 2 wrong usage.\n"
+         "Exit status:\n"
+         "  0  done (launch: the server started and the settings were saved)\n"
+         "  1  refused or failed, the reason on stderr: nothing saved, nothing started\n"
+         "  2  wrong usage: nothing done\n"
+         "  3  launch only: the server started, but the settings could not be saved (the\n"
+         "     reason is on stderr)\n"
+         "Commands that change the settings wait for another one that is changing them.\n"
          "\"hostdeck-cli COMMAND --help\" describes one command.\n";
 }
 
@@ -164,6 +174,8 @@ void Type(ServerSettings& controls, std::string_view assignment) {
     throw UsageError(key + " takes at most " + std::to_string(setting->input_limit) +
                      " characters");
   }
+  platform::Status storable = platform::SettingsStore::CheckValue(key, value);
+  if (!storable.ok()) throw UsageError(storable.message());
   SetSettingValue(controls, *setting, value);
 }
 
@@ -235,13 +247,25 @@ class Run {
       bool show_passwords = take_flag("--show-passwords");
       want(args.size());
       for (std::string_view assignment : args) Type(window_.controls(), assignment);
-      std::optional<PreparedLaunch> launch =
-          dry_run ? window_.PrepareLaunch() : window_.cmdLaunch_Click();
+      std::optional<PreparedLaunch> launch;
+      if (dry_run) {
+        launch = window_.PrepareLaunch();
+      } else {
+        LaunchOutcome outcome = window_.cmdLaunch_Click();
+        launch = std::move(outcome.started);
+        started_not_saved_ = launch.has_value() && !outcome.saved.ok();
+      }
       if (launch) out_ << PrintedCommandLine(*launch, show_passwords) << '\n';
     }
   }
 
-  int exit_code() const { return ui_.refused() ? kCliRefused : kCliOk; }
+  int exit_code() const {
+    if (started_not_saved_) return kCliStartedNotSaved;
+    return ui_.refused() ? kCliRefused : kCliOk;
+  }
+
+  // Whether the load already refused (settings that cannot be read).
+  bool refused() const { return ui_.refused(); }
 
  private:
   void Show(bool show_passwords) {
@@ -265,12 +289,14 @@ class Run {
   std::ostream& out_;
   CliUi ui_;
   MainWindow window_;
+  bool started_not_saved_ = false;
 };
 
 }  // namespace
 
 int RunHostdeckCli(std::span<const std::string> args, platform::SettingsStore& store,
-                   const std::string& own_folder, std::ostream& out, std::ostream& err) {
+                   const std::string& own_folder, std::ostream& out, std::ostream& err,
+                   std::chrono::milliseconds settings_wait) {
   const Command* command = nullptr;
   if (!args.empty()) {
     auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
@@ -289,7 +315,17 @@ int RunHostdeckCli(std::span<const std::string> args, platform::SettingsStore& s
   try {
     if (args.empty()) throw UsageError("no command given");
     if (command == nullptr) throw UsageError("unknown command \"" + args[0] + "\"");
+    std::unique_ptr<platform::SettingsStore::UpdateLock> lock;
+    if (command->changes_settings) {
+      platform::Status status;
+      lock = store.LockForUpdate(kApplication, settings_wait, &status);
+      if (lock == nullptr) {
+        err << "error: " << status.message() << '\n';
+        return kCliRefused;
+      }
+    }
     Run run(store, own_folder, out, err);
+    if (run.refused()) return kCliRefused;
     run.Dispatch(command->name, std::vector<std::string_view>(args.begin() + 1, args.end()));
     return run.exit_code();
   } catch (const UsageError& error) {

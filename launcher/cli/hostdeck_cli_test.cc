@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "core/game_folder.h"
+#include "core/message.h"
 #include "platform/files.h"
 #include "platform/own_folder.h"
 #include "test_support/sample_game.h"
+#include "test_support/store_that_cannot_save.h"
 #include "testing/settings_sandbox.h"
 
 namespace hostdeck {
@@ -21,9 +24,11 @@ struct Result {
 
 class HostdeckCliTest : public ::testing::Test {
  protected:
-  Result Run(std::vector<std::string> args) {
+  Result Run(std::vector<std::string> args) { return RunWith(*store_, args); }
+  Result RunWith(platform::SettingsStore& store, std::vector<std::string> args,
+                 std::chrono::milliseconds wait = kSettingsWait) {
     std::ostringstream out, err;
-    int code = RunHostdeckCli(args, *store_, platform::OwnFolder(), out, err);
+    int code = RunHostdeckCli(args, store, platform::OwnFolder(), out, err, wait);
     return {code, out.str(), err.str()};
   }
 
@@ -79,6 +84,9 @@ TEST_F(HostdeckCliTest, WrongUsageExitsTwoWithAUsageAndSavesNothing) {
            {{"set", "txtPort=123456"}, "txtPort takes at most 5 characters"},
            {{"set", "chkFriendlyFire=yes"}, "1 or 0"},
            {{"set", "txtPort=1", "txtMap=x"}, "hostdeck-cli map"},
+           {{"set", "txtPort=1", "txtServerName=a\nb"}, "txtServerName cannot be stored"},
+           {{"set", "txtPort=1", std::string("txtAccountName=a\0b", 18)}, "NUL"},
+           {{"launch", "txtPort=1", "txtAccountPassword=a\rb"}, "line break"},
            {{"map"}, "wrong number of arguments"},
            {{"map", "--official", "XX"}, "unknown option --official"},
            {{"mode", "--fast"}, "unknown option --fast"},
@@ -94,6 +102,7 @@ TEST_F(HostdeckCliTest, WrongUsageExitsTwoWithAUsageAndSavesNothing) {
     EXPECT_EQ(result.out, "");
   }
   EXPECT_EQ(Stored("txtPort"), "<absent>");
+  EXPECT_FALSE(platform::FileExist(game_.server().string() + ".args"));
 }
 
 TEST_F(HostdeckCliTest, HelpWorksEverywhere) {
@@ -116,6 +125,92 @@ TEST_F(HostdeckCliTest, HelpWorksEverywhere) {
   }
   EXPECT_NE(Run({"--help"}).out.find("txtAdministratorPassword"), std::string::npos);
   EXPECT_TRUE(Run({"launch", "--help"}).out.starts_with("usage: hostdeck-cli launch "));
+  std::string usage = Run({"--help"}).out;
+  for (std::string_view code : {"\n  0  done", "\n  1  refused or failed", "\n  2  wrong usage",
+                                "\n  3  launch only: the server started"}) {
+    EXPECT_NE(usage.find(code), std::string::npos) << code;
+  }
+}
+
+TEST_F(HostdeckCliTest, SettingsThatCannotBeReadMakeEveryCommandExitOneAndAreKept) {
+  game_.StoreAsGameFolder(*store_);
+  sandbox_.MakeUnreadable();
+  std::string reason = store_->CheckReadable(kApplication).message();
+  ASSERT_FALSE(reason.empty());
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"show"},
+           {"set", "txtPort=1"},
+           {"map", "Winslow Bank"},
+           {"mode", "Sabotage"},
+           {"path", game_.folder()},
+           {"clear", "--yes"},
+           {"maps"},
+           {"modes"},
+           {"launch", "txtAccountName=op", "txtAccountPassword=pw", "--dry-run"},
+           {"launch", "txtAccountName=op", "txtAccountPassword=pw"},
+       }) {
+    Result result = Run(args);
+    EXPECT_EQ(result.exit_code, kCliRefused) << args[0];
+    EXPECT_EQ(result.out, "") << args[0];
+    EXPECT_EQ(result.err, "error: " + SettingsUnreadable(reason).text + "\n") << args[0];
+  }
+  EXPECT_EQ(store_->CheckReadable(kApplication).message(), reason);
+  EXPECT_FALSE(platform::FileExist(game_.server().string() + ".args"));
+}
+
+TEST_F(HostdeckCliTest, LaunchExitsWithOneMeaningPerCode) {
+  game_.StoreAsGameFolder(*store_);
+  ASSERT_EQ(Run({"map", "FBI"}).exit_code, kCliOk);
+  StoreThatCannotSave cannot_save(*store_);
+  struct Case {
+    std::string name;
+    std::function<void()> prepare;
+    platform::SettingsStore& store;
+    int exit_code;
+    std::string err_start;
+    bool started;
+    std::string stored_account;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"a check refuses", [] {}, *store_, kCliRefused, "warning: Please enter a valid Vantor",
+            false, ""},
+           {"the start fails", [&] { game_.Remove("\\System\\ucc.exe"); }, *store_, kCliRefused,
+            "error: Starting the dedicated server failed.", false, ""},
+           {"started, the save fails", [] {}, cannot_save, kCliStartedNotSaved,
+            "error: Saving the settings failed.\nCannot write settings.ini: No space", true, ""},
+           {"started and saved", [] {}, *store_, kCliOk, "", true, "op"},
+       }) {
+    testing_support::InstallRecordArgs(game_.server());
+    std::filesystem::remove(game_.server().string() + ".args");
+    c.prepare();
+    std::vector<std::string> args = {"launch", "txtAccountName=op"};
+    if (c.name != "a check refuses") args.push_back("txtAccountPassword=pw");
+    Result result = RunWith(c.store, args);
+    EXPECT_EQ(result.exit_code, c.exit_code) << c.name << ": " << result.err;
+    EXPECT_TRUE(result.err.starts_with(c.err_start)) << c.name << ": " << result.err;
+    EXPECT_EQ(result.out.empty(), !c.started) << c.name;
+    EXPECT_EQ(testing_support::RecordedArgs(game_.server()) != "(not started)", c.started)
+        << c.name;
+    EXPECT_EQ(Stored("txtAccountName"), c.stored_account) << c.name;
+  }
+}
+
+TEST_F(HostdeckCliTest, ACommandThatChangesTheSettingsWaitsForAnotherOneThenGivesUp) {
+  std::unique_ptr<platform::SettingsStore> other = platform::SettingsStore::ForCurrentUser();
+  platform::Status status;
+  auto held = other->LockForUpdate(kApplication, std::chrono::milliseconds(0), &status);
+  ASSERT_NE(held, nullptr) << status.message();
+  Result waited = RunWith(*store_, {"set", "txtPort=1"}, std::chrono::milliseconds(100));
+  EXPECT_EQ(waited.exit_code, kCliRefused);
+  EXPECT_TRUE(
+      waited.err.starts_with("error: The settings of LaunchdeckByKestrin are in use by "
+                             "another program, which did not finish within 100 ms."))
+      << waited.err;
+  EXPECT_EQ(Stored("txtPort"), "<absent>");
+  EXPECT_EQ(RunWith(*store_, {"show"}, std::chrono::milliseconds(0)).exit_code, kCliOk);
+  held.reset();
+  EXPECT_EQ(RunWith(*store_, {"set", "txtPort=1"}, std::chrono::milliseconds(0)).exit_code, kCliOk);
+  EXPECT_EQ(Stored("txtPort"), "1");
 }
 
 TEST_F(HostdeckCliTest, DialogsAreAnsweredFromTheCommandLine) {
