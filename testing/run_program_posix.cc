@@ -15,18 +15,17 @@ extern char** environ;
 
 namespace testing_support {
 
-ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments) {
+namespace {
+
+// Starts the program with standard output and error going to the named files;
+// the process, or -1.
+pid_t Start(const std::filesystem::path& program, const std::string& arguments,
+            const std::string& out, const std::string& err) {
   std::vector<std::string> args = platform::SplitCommandLine("program " + arguments);
   args[0] = program.string();
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
-
-  // Files rather than pipes: a program that starts another one (which inherits
-  // them) must not keep the run from ending.
-  TempDir printed;
-  std::string out = (printed.path() / "out").string();
-  std::string err = (printed.path() / "err").string();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -34,8 +33,20 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::string& a
   pid_t pid;
   int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  return error == 0 ? pid : -1;
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments) {
+  // Files rather than pipes: a program that starts another one (which inherits
+  // them) must not keep the run from ending.
+  TempDir printed;
+  std::string out = (printed.path() / "out").string();
+  std::string err = (printed.path() / "err").string();
+  pid_t pid = Start(program, arguments, out, err);
   ProgramRun run;
-  if (error != 0) return run;
+  if (pid < 0) return run;
 
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   int status = 0;
@@ -52,6 +63,17 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::string& a
   run.output = ReadFile(out);
   run.error = ReadFile(err);
   return run;
+}
+
+bool RunProgramKilledAfter(const std::filesystem::path& program, const std::string& arguments,
+                           std::chrono::microseconds delay) {
+  pid_t pid = Start(program, arguments, "/dev/null", "/dev/null");
+  if (pid < 0) return false;
+  std::this_thread::sleep_for(delay);
+  kill(pid, SIGKILL);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 }  // namespace testing_support

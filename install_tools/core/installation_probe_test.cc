@@ -1,11 +1,13 @@
 #include "core/installation_probe.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include "testing/kill_rounds.h"
 #include "testing/run_program.h"
 #include "testing/temp_dir.h"
 
@@ -237,6 +239,83 @@ INSTANTIATE_TEST_SUITE_P(Installations, InstallationProbeTest, ::testing::Values
                            return std::string(Cases()[run.param.case_index].name) +
                                   (run.param.real_program ? "_Program" : "_Probe");
                          });
+
+// The built ZARNDetect killed at random moments of its work on a full
+// installation: every file it replaces holds its old or its new content, and
+// nothing is left beside them. On Windows a killed writer's file has a name;
+// the next run must remove it.
+TEST(ZarnDetectCrashSafetyTest, AKilledRunLeavesEachFileOldOrNewAndNothingBeside) {
+  TempDir dir;
+  fs::path game = dir.path() / "ZARN";
+  BuildInstallation(game);
+  fs::path program = game / "Maps" / fs::path(ZARN_DETECT_PROGRAM).filename();
+  fs::copy_file(ZARN_DETECT_PROGRAM, program);
+  // Large enough that most kills land in the rewrite.
+  std::string big_ini = kZarnIni;
+  for (int i = 0; i < 20000; ++i)
+    big_ini += "Key" + std::to_string(i) + "=AllowDownloads=False\r\n";
+  WriteFile(ZarnIni(game), big_ini);
+  const Files old_files = Snapshot(game);
+  ASSERT_EQ(testing_support::RunProgram(program, "").exit_code, 0);
+  const Files new_files = Snapshot(game);
+  ASSERT_NE(new_files.at("System/ZARN.ini"), big_ini);
+
+  auto reset = [&] {
+    for (const auto& [name, content] : Snapshot(game)) {
+      if (!old_files.contains(name)) fs::remove_all(game / name);
+    }
+    for (const auto& [name, content] : old_files) {
+      if (content != "<folder>" && ReadFile(game / name) != content)
+        WriteFile(game / name, content);
+    }
+  };
+  // What a run left, by its files; names that are no file of either state are left over.
+  auto sort = [&](const Files& now, std::string* left) {
+    bool all_old = true, all_new = true, whole = true;
+    for (const auto& [name, content] : now) {
+      if (!old_files.contains(name) && !new_files.contains(name)) {
+        *left += name + " ";
+        continue;
+      }
+      bool is_old = old_files.contains(name) && old_files.at(name) == content;
+      bool is_new = new_files.contains(name) && new_files.at(name) == content;
+      all_old = all_old && is_old;
+      all_new = all_new && is_new;
+      whole = whole && (is_old || is_new);
+    }
+    if (!whole) return testing_support::KillState::kBroken;
+    if (all_old) return testing_support::KillState::kOld;
+    if (all_new) return testing_support::KillState::kNew;
+    return testing_support::KillState::kPartly;
+  };
+  int cleaned = 0;
+  auto judge = [&](std::string* left) {
+    testing_support::KillState state = sort(Snapshot(game), left);
+#ifdef _WIN32
+    if (!left->empty()) {
+      EXPECT_EQ(testing_support::RunProgram(program, "").exit_code, 0);
+      std::string still;
+      EXPECT_EQ(sort(Snapshot(game), &still), testing_support::KillState::kNew);
+      EXPECT_EQ(still, "") << "the next run left them";
+      if (still.empty()) ++cleaned;
+      left->clear();
+    }
+#endif
+    return state;
+  };
+#ifdef _WIN32
+  const int kUsualRounds = 20;  // a Wine process start takes a tenth of a second
+#else
+  const int kUsualRounds = 100;
+#endif
+  testing_support::KillTally tally = testing_support::RunKillRounds(
+      program, "", testing_support::KillRounds(kUsualRounds), reset, judge);
+  std::cout << testing_support::Describe("ZARNDetect", tally) << "; " << cleaned
+            << " rounds left files that the next run removed\n";
+  EXPECT_EQ(tally.broken, 0);
+  EXPECT_EQ(tally.left, 0);
+  EXPECT_GT(tally.killed, 0);
+}
 
 TEST(GameFolderOfMapsTest, CutsTheMapsFolderOff) {
   EXPECT_EQ(GameFolderOfMaps("C:\\Games\\ZARN\\maps"), "C:\\Games\\ZARN");

@@ -2,6 +2,9 @@
 // settings store and a sample game whose server is the record_args stand-in.
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "core/game_folder.h"
 #include "platform/command_line.h"
 #include "platform/files.h"
 #include "test_support/sample_game.h"
@@ -67,6 +70,34 @@ TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
             "txtAccountName=op\ntxtAccountPassword=\ntxtServerPassword=\n"
             "txtAdministratorPassword=\nchkFriendlyFire=1\nchkSavePasswords=0\nPathOfZarn=" +
                 game.folder() + "\n");
+}
+
+// Each run loads every setting and saves every setting, so without the lock
+// between its load and its save the later run would write back the value the
+// earlier one had just changed.
+TEST(HostdeckCliEndToEndTest, TwoSetsAtOnceLoseNoUpdate) {
+  testing_support::SettingsSandbox sandbox("LaunchdeckByKestrin");
+  std::unique_ptr<platform::SettingsStore> store = platform::SettingsStore::ForCurrentUser();
+#ifdef _WIN32
+  const int rounds = 8;  // a Wine process start takes a tenth of a second
+#else
+  const int rounds = 50;
+#endif
+  int lost = 0;
+  for (int round = 0; round < rounds; ++round) {
+    std::string port = std::to_string(2000 + round);
+    std::string account = "operator" + std::to_string(round);
+    ProgramRun first;
+    std::thread other([&] { first = Cli({"set", "txtPort=" + port}); });
+    ProgramRun second = Cli({"set", "txtAccountName=" + account});
+    other.join();
+    ExpectDone(first);
+    ExpectDone(second);
+    bool kept = store->Read(kApplication, kSection, "txtPort", "") == port &&
+                store->Read(kApplication, kSection, "txtAccountName", "") == account;
+    if (!kept) ++lost;
+  }
+  EXPECT_EQ(lost, 0) << "of " << rounds << " rounds";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Running a built program of ours to its end, as a user or an installer would.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -21,5 +22,12 @@ struct ProgramRun {
 // to 20 seconds for its end. The environment and the settings store are the
 // caller's.
 ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments);
+
+// Starts `program` as RunProgram does, with its output discarded, and kills it
+// (SIGKILL; TerminateProcess on Windows) once `delay` has passed since the
+// start, unless it has ended by then. Returns once it has ended; true when the
+// kill ended it.
+bool RunProgramKilledAfter(const std::filesystem::path& program, const std::string& arguments,
+                           std::chrono::microseconds delay);
 
 }  // namespace testing_support
