@@ -27,10 +27,13 @@ class ConfigRewriter {
   void Finish(std::string* out);
 
  private:
-  // Moves what cannot begin a match from pending_ to *out, all of it when final.
-  void Drain(bool final, std::string* out);
+  // Appends `text` to *out with every match replaced, except a match the end
+  // of the text may begin, which waits in begun_. `text` holds no line end to
+  // mend.
+  void Replace(std::string_view text, std::string* out);
 
-  std::string pending_ = "\r\n";
+  bool at_start_ = true;  // the CR LF that goes before everything is still to come
+  std::string begun_;     // the end of the text so far, if it begins a match
   bool after_cr_ = false;
   bool ends_in_terminator_ = true;
 };
