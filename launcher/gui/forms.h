@@ -27,7 +27,7 @@ enum class ControlKind {
 // What Enter and Esc press.
 enum class ButtonRole { kNone, kDefault, kCancel, kDefaultAndCancel };
 
-struct ControlSpec {
+struct ControlDesign {
   std::string_view name;
   ControlKind kind;
   std::string_view caption;
@@ -37,17 +37,17 @@ struct ControlSpec {
   bool multiline = false;  // a label that wraps
 };
 
-struct FormSpec {
+struct FormDesign {
   std::string_view name;
   std::string_view caption;
   Size client_twips;
-  std::span<const ControlSpec> controls;
+  std::span<const ControlDesign> controls;
 
   // The control's window identifier: its row in the table plus kFirstControlId.
   // REQUIRES: the form has a control of that name.
   int IdOf(std::string_view control_name) const;
   // REQUIRES: as for IdOf.
-  const ControlSpec& Find(std::string_view control_name) const;
+  const ControlDesign& Find(std::string_view control_name) const;
 };
 
 inline constexpr int kFirstControlId = 100;
@@ -60,11 +60,11 @@ inline constexpr int kFontHundredthsOfPoint = 825;
 // The caption of the main window, which every message box carries as title.
 inline constexpr std::string_view kMainCaption = "Kestrin's Vireruzo ZARN Server Launcher";
 
-const FormSpec& InterfaceForm();  // frmInterface
-const FormSpec& MapForm();        // frmMap
-const FormSpec& ModesForm();      // frmModes
-const FormSpec& PathForm();       // frmPath
-const FormSpec& AboutForm();      // frmAbout
+const FormDesign& InterfaceForm();  // frmInterface
+const FormDesign& MapForm();        // frmMap
+const FormDesign& ModesForm();      // frmModes
+const FormDesign& PathForm();       // frmPath
+const FormDesign& AboutForm();      // frmAbout
 
 // The outer height of the About dialog once the authorship picture shows.
 inline constexpr int kAboutRevealedHeightTwips = 7000;

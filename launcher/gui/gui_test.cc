@@ -44,18 +44,18 @@ TEST(LayoutTest, CentringHalvesTheDifferencesOnTheScreen) {
 // authorship picture outside the client area on purpose, and stacks its
 // labels a little closer than their height (their text fits above the seam).
 TEST(FormsTest, VisibleControlsStayInsideTheClientAreaAndApart) {
-  for (const FormSpec* form :
+  for (const FormDesign* form :
        {&InterfaceForm(), &MapForm(), &ModesForm(), &PathForm(), &AboutForm()}) {
     for (int dpi : {96, 120, 144}) {
       Rect client = {0, 0, TwipsToPixels(form->client_twips.width, dpi),
                      TwipsToPixels(form->client_twips.height, dpi)};
-      for (const ControlSpec& a : form->controls) {
+      for (const ControlDesign& a : form->controls) {
         if (a.name == "txtNeviditelny" || a.name == "imgPravost") continue;
         Rect pa = TwipsToPixels(a.twips, dpi);
         EXPECT_TRUE(pa.left >= 0 && pa.top >= 0 && pa.right() <= client.right() &&
                     pa.bottom() <= client.bottom())
             << form->name << "." << a.name << " at " << dpi;
-        for (const ControlSpec& b : form->controls) {
+        for (const ControlDesign& b : form->controls) {
           if (&a >= &b || a.kind == ControlKind::kFrame || b.kind == ControlKind::kFrame) continue;
           if (a.kind == ControlKind::kCentredLabel && b.kind == ControlKind::kCentredLabel)
             continue;
@@ -68,11 +68,11 @@ TEST(FormsTest, VisibleControlsStayInsideTheClientAreaAndApart) {
 }
 
 TEST(FormsTest, TabOrderIsUniqueAndEnterAndEscPressOneButtonEach) {
-  for (const FormSpec* form :
+  for (const FormDesign* form :
        {&InterfaceForm(), &MapForm(), &ModesForm(), &PathForm(), &AboutForm()}) {
     std::set<int> tab_indices;
     int defaults = 0, cancels = 0;
-    for (const ControlSpec& c : form->controls) {
+    for (const ControlDesign& c : form->controls) {
       if (c.tab_index >= 0) {
         EXPECT_TRUE(tab_indices.insert(c.tab_index).second) << c.name;
       }
@@ -85,7 +85,7 @@ TEST(FormsTest, TabOrderIsUniqueAndEnterAndEscPressOneButtonEach) {
 }
 
 TEST(FormsTest, ControlsAreFoundByName) {
-  const FormSpec& form = InterfaceForm();
+  const FormDesign& form = InterfaceForm();
   EXPECT_EQ(form.Find("txtAccountPassword").tab_index, 10);
   EXPECT_EQ(form.IdOf("Image1"), kFirstControlId);
 }

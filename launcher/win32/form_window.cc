@@ -55,11 +55,11 @@ struct ControlClass {
   DWORD ex_style;
 };
 
-ControlClass ClassOf(const gui::ControlSpec& spec) {
+ControlClass ClassOf(const gui::ControlDesign& design) {
   using enum gui::ControlKind;
   bool is_default =
-      spec.role == gui::ButtonRole::kDefault || spec.role == gui::ButtonRole::kDefaultAndCancel;
-  switch (spec.kind) {
+      design.role == gui::ButtonRole::kDefault || design.role == gui::ButtonRole::kDefaultAndCancel;
+  switch (design.kind) {
     case kLabel:
       return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case kCentredLabel:
@@ -88,13 +88,14 @@ ControlClass ClassOf(const gui::ControlSpec& spec) {
 // Each new control goes below those made before it, and Tab walks them from
 // the top: the controls come in tab order, then frames and pictures, which so
 // lie below the controls they hold and never catch their clicks.
-std::vector<size_t> CreationOrder(const gui::FormSpec& form) {
+std::vector<size_t> CreationOrder(const gui::FormDesign& form) {
   std::vector<size_t> order(form.controls.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
   auto rank = [&](size_t row) {
-    const gui::ControlSpec& spec = form.controls[row];
-    bool behind = spec.kind == gui::ControlKind::kFrame || spec.kind == gui::ControlKind::kPicture;
-    return std::pair(behind ? 1 : 0, spec.tab_index);
+    const gui::ControlDesign& design = form.controls[row];
+    bool behind =
+        design.kind == gui::ControlKind::kFrame || design.kind == gui::ControlKind::kPicture;
+    return std::pair(behind ? 1 : 0, design.tab_index);
   };
   std::stable_sort(order.begin(), order.end(),
                    [&](size_t a, size_t b) { return rank(a) < rank(b); });
@@ -103,7 +104,7 @@ std::vector<size_t> CreationOrder(const gui::FormSpec& form) {
 
 }  // namespace
 
-FormWindow::FormWindow(const gui::FormSpec& form)
+FormWindow::FormWindow(const gui::FormDesign& form)
     : form_(form), controls_(form.controls.size()), shown_lists_(form.controls.size()) {}
 
 bool FormWindow::Open(HWND owner) {
@@ -206,20 +207,20 @@ void FormWindow::SetOuterHeight(int twips) {
                SWP_NOMOVE | SWP_NOZORDER);
 }
 
-const gui::ControlSpec* FormWindow::SpecOf(int id) const {
+const gui::ControlDesign* FormWindow::DesignOf(int id) const {
   int row = id - gui::kFirstControlId;
   if (row < 0 || row >= static_cast<int>(form_.controls.size())) return nullptr;
   return &form_.controls[static_cast<size_t>(row)];
 }
 
 std::string_view FormWindow::NameOf(int id) const {
-  const gui::ControlSpec* spec = SpecOf(id);
-  return spec != nullptr ? spec->name : std::string_view();
+  const gui::ControlDesign* design = DesignOf(id);
+  return design != nullptr ? design->name : std::string_view();
 }
 
 std::string_view FormWindow::NameOfRole(gui::ButtonRole a, gui::ButtonRole b) const {
-  for (const gui::ControlSpec& spec : form_.controls) {
-    if (spec.role == a || spec.role == b) return spec.name;
+  for (const gui::ControlDesign& design : form_.controls) {
+    if (design.role == a || design.role == b) return design.name;
   }
   return {};
 }
@@ -227,13 +228,13 @@ std::string_view FormWindow::NameOfRole(gui::ButtonRole a, gui::ButtonRole b) co
 void FormWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   for (size_t row : CreationOrder(form_)) {
-    const gui::ControlSpec& spec = form_.controls[row];
-    ControlClass control_class = ClassOf(spec);
+    const gui::ControlDesign& design = form_.controls[row];
+    ControlClass control_class = ClassOf(design);
     DWORD style = WS_CHILD | WS_VISIBLE | control_class.style;
     auto* id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(gui::kFirstControlId + row));
-    std::string caption(spec.caption);
+    std::string caption(design.caption);
     TextBoxInput input =
-        spec.kind == gui::ControlKind::kTextBox ? InputOf(spec.name) : TextBoxInput{};
+        design.kind == gui::ControlKind::kTextBox ? InputOf(design.name) : TextBoxInput{};
     if (input.locked) style |= ES_READONLY;
     if (input.password) {
       // A Unicode control, so that "•" shows whatever the 8-bit code page.
@@ -253,11 +254,11 @@ void FormWindow::Layout() {
   window_font_ = MakeFont(gui::kWindowFontFace, FW_NORMAL, dpi_);
   password_font_ = MakeFont(gui::kPasswordFontFace, FW_BOLD, dpi_);
   for (size_t row = 0; row < controls_.size(); ++row) {
-    const gui::ControlSpec& spec = form_.controls[row];
-    gui::Rect at = gui::TwipsToPixels(spec.twips, dpi_);
+    const gui::ControlDesign& design = form_.controls[row];
+    gui::Rect at = gui::TwipsToPixels(design.twips, dpi_);
     SetWindowPos(controls_[row], nullptr, at.left, at.top, at.width, at.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    bool password = spec.kind == gui::ControlKind::kTextBox && InputOf(spec.name).password;
+    bool password = design.kind == gui::ControlKind::kTextBox && InputOf(design.name).password;
     HFONT font = password ? password_font_.get() : window_font_.get();
     SendMessageA(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
@@ -273,16 +274,16 @@ void FormWindow::OnCommand(int id, int code) {
     OnClick(NameOfRole(gui::ButtonRole::kCancel, gui::ButtonRole::kDefaultAndCancel));
     return;
   }
-  const gui::ControlSpec* spec = SpecOf(id);
-  if (spec == nullptr) return;
-  if (spec->kind == gui::ControlKind::kFileList) {
-    int index = static_cast<int>(SendMessageA(Control(spec->name), LB_GETCURSEL, 0, 0));
-    if (code == LBN_SELCHANGE) OnListSelect(spec->name, index);
-    if (code == LBN_DBLCLK && index >= 0) OnListDoubleClick(spec->name, index);
-  } else if (code == BN_CLICKED && (spec->kind == gui::ControlKind::kButton ||
-                                    spec->kind == gui::ControlKind::kCheckBox ||
-                                    spec->kind == gui::ControlKind::kOptionButton)) {
-    OnClick(spec->name);
+  const gui::ControlDesign* design = DesignOf(id);
+  if (design == nullptr) return;
+  if (design->kind == gui::ControlKind::kFileList) {
+    int index = static_cast<int>(SendMessageA(Control(design->name), LB_GETCURSEL, 0, 0));
+    if (code == LBN_SELCHANGE) OnListSelect(design->name, index);
+    if (code == LBN_DBLCLK && index >= 0) OnListDoubleClick(design->name, index);
+  } else if (code == BN_CLICKED && (design->kind == gui::ControlKind::kButton ||
+                                    design->kind == gui::ControlKind::kCheckBox ||
+                                    design->kind == gui::ControlKind::kOptionButton)) {
+    OnClick(design->name);
   }
 }
 
@@ -294,7 +295,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case DM_GETDEFID: {
       // Enter presses the focused button, else the form's default button.
       int focus_id = GetDlgCtrlID(GetFocus());
-      const gui::ControlSpec* focused = IsChild(hwnd(), GetFocus()) ? SpecOf(focus_id) : nullptr;
+      const gui::ControlDesign* focused =
+          IsChild(hwnd(), GetFocus()) ? DesignOf(focus_id) : nullptr;
       int id = focused != nullptr && focused->kind == gui::ControlKind::kButton
                    ? focus_id
                    : form_.IdOf(

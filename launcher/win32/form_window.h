@@ -1,4 +1,4 @@
-// FormWindow: a window built from a form table (gui/forms.h). It creates the
+// FormWindow: a window built from a form design (gui/forms.h). It creates the
 // controls in tab order with their captions, fonts and styles, places them at
 // the monitor's DPI and again whenever the DPI changes, centres itself on the
 // screen, lets Enter and Esc press the form's default and cancel buttons, and
@@ -26,7 +26,7 @@ struct TextBoxInput {
 
 class FormWindow : public Window {
  public:
-  explicit FormWindow(const gui::FormSpec& form);
+  explicit FormWindow(const gui::FormDesign& form);
 
   // Creates the form over `owner` (null for the main window), runs OnLoad,
   // centres and shows it. False when Windows refuses to create it.
@@ -71,7 +71,7 @@ class FormWindow : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  const gui::ControlSpec* SpecOf(int id) const;
+  const gui::ControlDesign* DesignOf(int id) const;
   std::string_view NameOf(int id) const;
   std::string_view NameOfRole(gui::ButtonRole a, gui::ButtonRole b) const;
   void CreateControls();
@@ -79,7 +79,7 @@ class FormWindow : public Window {
   void Layout();
   void OnCommand(int id, int code);
 
-  const gui::FormSpec& form_;
+  const gui::FormDesign& form_;
   std::vector<HWND> controls_;                         // by table row
   std::vector<std::vector<std::string>> shown_lists_;  // by table row
   int dpi_ = gui::kDefaultDpi;

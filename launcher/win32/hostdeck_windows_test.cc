@@ -120,14 +120,14 @@ class Hostdeck {
     return found;
   }
 
-  HWND WaitForForm(const FormSpec& form) const { return WaitFor(kFormClass, form.caption); }
+  HWND WaitForForm(const FormDesign& form) const { return WaitFor(kFormClass, form.caption); }
 
  private:
   bool started_ = false;
   PROCESS_INFORMATION process_{};
 };
 
-HWND ControlOf(HWND form_window, const FormSpec& form, std::string_view name) {
+HWND ControlOf(HWND form_window, const FormDesign& form, std::string_view name) {
   return GetDlgItem(form_window, form.IdOf(name));
 }
 
