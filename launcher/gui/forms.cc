@@ -1,11 +1,13 @@
 #include "gui/forms.h"
 
-#include <cstdlib>
-
 namespace hostdeck::gui {
 namespace {
 
-using enum ControlKind;
+using enum ui::ControlKind;
+using ui::ButtonRole;
+using ui::ControlDesign;
+using ui::FormDesign;
+using ui::Rect;
 
 // Five equal buttons along the bottom, with equal gaps at the sides.
 constexpr int kBottomButtonTop = 7590;
@@ -105,30 +107,25 @@ constexpr ControlDesign kAboutControls[] = {
     {"imgPravost", kPicture, "", {1920, 3960, 1500, 1500}},
 };
 
-constexpr FormDesign kInterface{"frmInterface", kMainCaption, {8535, 8205}, kInterfaceControls};
-constexpr FormDesign kMap{"frmMap", "Map selection", {6735, 4305}, kMapControls};
-constexpr FormDesign kModes{"frmModes", "Game mode selection", {4260, 4230}, kModesControls};
-constexpr FormDesign kPath{"frmPath", "ZARN path settings", {4665, 1740}, kPathControls};
-constexpr FormDesign kAbout{
-    "frmAbout", "About Kestrin's Vireruzo ZARN Server Launcher", {5370, 3810}, kAboutControls};
+constexpr FormDesign kInterface{
+    "frmInterface", kFormClass, kMainCaption, {8535, 8205}, kInterfaceControls};
+constexpr FormDesign kMap{"frmMap", kFormClass, "Map selection", {6735, 4305}, kMapControls};
+constexpr FormDesign kModes{
+    "frmModes", kFormClass, "Game mode selection", {4260, 4230}, kModesControls};
+constexpr FormDesign kPath{
+    "frmPath", kFormClass, "ZARN path settings", {4665, 1740}, kPathControls};
+constexpr FormDesign kAbout{"frmAbout",
+                            kFormClass,
+                            "About Kestrin's Vireruzo ZARN Server Launcher",
+                            {5370, 3810},
+                            kAboutControls};
 
 }  // namespace
 
-int FormDesign::IdOf(std::string_view control_name) const {
-  for (size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].name == control_name) return kFirstControlId + static_cast<int>(i);
-  }
-  std::abort();
-}
-
-const ControlDesign& FormDesign::Find(std::string_view control_name) const {
-  return controls[static_cast<size_t>(IdOf(control_name) - kFirstControlId)];
-}
-
-const FormDesign& InterfaceForm() { return kInterface; }
-const FormDesign& MapForm() { return kMap; }
-const FormDesign& ModesForm() { return kModes; }
-const FormDesign& PathForm() { return kPath; }
-const FormDesign& AboutForm() { return kAbout; }
+const ui::FormDesign& InterfaceForm() { return kInterface; }
+const ui::FormDesign& MapForm() { return kMap; }
+const ui::FormDesign& ModesForm() { return kModes; }
+const ui::FormDesign& PathForm() { return kPath; }
+const ui::FormDesign& AboutForm() { return kAbout; }
 
 }  // namespace hostdeck::gui

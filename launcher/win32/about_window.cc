@@ -3,13 +3,14 @@
 #include <commctrl.h>
 
 #include "gui/code_word.h"
+#include "gui/forms.h"
 #include "win32/picture.h"
 #include "win32/resources.h"
 
 namespace hostdeck::win32 {
 
 AboutWindow::AboutWindow()
-    : FormWindow(gui::AboutForm()), authorship_(LoadBitmapResource(IDB_AUTHORSHIP)) {}
+    : ui::win32::FormWindow(gui::AboutForm()), authorship_(LoadBitmapResource(IDB_AUTHORSHIP)) {}
 
 void AboutWindow::OnLoad() {
   ShowWindow(Control("imgPravost"), SW_HIDE);

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace hostdeck::win32 {
 
-class AboutWindow : public FormWindow {
+class AboutWindow : public ui::win32::FormWindow {
  public:
   AboutWindow();
 
@@ -26,7 +26,7 @@ class AboutWindow : public FormWindow {
   void Reveal();
 
   std::string code_word_;
-  Bitmap authorship_;
+  ui::win32::Bitmap authorship_;
 };
 
 }  // namespace hostdeck::win32

@@ -120,14 +120,14 @@ class Hostdeck {
     return found;
   }
 
-  HWND WaitForForm(const FormDesign& form) const { return WaitFor(kFormClass, form.caption); }
+  HWND WaitForForm(const ui::FormDesign& form) const { return WaitFor(kFormClass, form.caption); }
 
  private:
   bool started_ = false;
   PROCESS_INFORMATION process_{};
 };
 
-HWND ControlOf(HWND form_window, const FormDesign& form, std::string_view name) {
+HWND ControlOf(HWND form_window, const ui::FormDesign& form, std::string_view name) {
   return GetDlgItem(form_window, form.IdOf(name));
 }
 
@@ -341,8 +341,8 @@ TEST_F(HostdeckGuiTest, FirstStartShowsTheDefaultsInTheMiddleOfTheScreen) {
   EXPECT_EQ(window.top, (screen_height - (window.bottom - window.top)) / 2);
   RECT client{};
   GetClientRect(main_, &client);
-  EXPECT_EQ(client.right, TwipsToPixels(InterfaceForm().client_twips.width, 96));
-  EXPECT_EQ(client.bottom, TwipsToPixels(InterfaceForm().client_twips.height, 96));
+  EXPECT_EQ(client.right, ui::TwipsToPixels(InterfaceForm().client_twips.width, 96));
+  EXPECT_EQ(client.bottom, ui::TwipsToPixels(InterfaceForm().client_twips.height, 96));
   Photograph(main_, "main-window");
 
   EXPECT_EQ(SendMessageW(Main("txtAccountPassword"), EM_GETPASSWORDCHAR, 0, 0), 0x2022);
@@ -520,7 +520,7 @@ TEST_F(HostdeckGuiTest, AboutShowsTheAuthorshipPictureOnlyForTheCodeWord) {
   RightClick(close);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(picture) != 0; }));
   RECT revealed = RectOf(about);
-  EXPECT_EQ(revealed.bottom - revealed.top, TwipsToPixels(kAboutRevealedHeightTwips, 96));
+  EXPECT_EQ(revealed.bottom - revealed.top, ui::TwipsToPixels(kAboutRevealedHeightTwips, 96));
   EXPECT_EQ(revealed.top, (GetSystemMetrics(SM_CYSCREEN) - (revealed.bottom - revealed.top)) / 2);
   EXPECT_TRUE(IsWindow(about)) << "a right click does not close";
   Photograph(about, "about-revealed");

@@ -1,5 +1,6 @@
 #include "win32/interface_window.h"
 
+#include "gui/forms.h"
 #include "win32/picture.h"
 #include "win32/resources.h"
 
@@ -24,9 +25,11 @@ constexpr Handler kHandlers[] = {
 }  // namespace
 
 InterfaceWindow::InterfaceWindow(MainWindow& model)
-    : FormWindow(gui::InterfaceForm()), model_(model), banner_(LoadBitmapResource(IDB_BANNER)) {}
+    : ui::win32::FormWindow(gui::InterfaceForm()),
+      model_(model),
+      banner_(LoadBitmapResource(IDB_BANNER)) {}
 
-TextBoxInput InterfaceWindow::InputOf(std::string_view name) const {
+ui::win32::TextBoxInput InterfaceWindow::InputOf(std::string_view name) const {
   const Setting* setting = FindSetting(name);
   if (setting == nullptr) return {};
   return {setting->input_limit, setting->password, setting->locked};
@@ -95,7 +98,7 @@ LRESULT InterfaceWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       PostQuitMessage(0);
       return 0;
     default:
-      return FormWindow::HandleMessage(message, wparam, lparam);
+      return ui::win32::FormWindow::HandleMessage(message, wparam, lparam);
   }
 }
 

@@ -6,11 +6,11 @@
 #pragma once
 
 #include "core/main_window.h"
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace hostdeck::win32 {
 
-class InterfaceWindow : public FormWindow {
+class InterfaceWindow : public ui::win32::FormWindow {
  public:
   // REQUIRES: `model` outlives the window.
   explicit InterfaceWindow(MainWindow& model);
@@ -18,7 +18,7 @@ class InterfaceWindow : public FormWindow {
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }
   DWORD ExStyle() const override { return WS_EX_CONTROLPARENT | WS_EX_APPWINDOW; }
-  TextBoxInput InputOf(std::string_view name) const override;
+  ui::win32::TextBoxInput InputOf(std::string_view name) const override;
   void OnLoad() override;
   void OnClick(std::string_view name) override;
   void OnCloseBox() override;
@@ -32,7 +32,7 @@ class InterfaceWindow : public FormWindow {
   void End();
 
   MainWindow& model_;
-  Bitmap banner_;
+  ui::win32::Bitmap banner_;
 };
 
 }  // namespace hostdeck::win32

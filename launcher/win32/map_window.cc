@@ -1,8 +1,10 @@
 #include "win32/map_window.h"
 
+#include "gui/forms.h"
+
 namespace hostdeck::win32 {
 
-MapWindow::MapWindow(MapDialog& dialog) : FormWindow(gui::MapForm()), dialog_(dialog) {}
+MapWindow::MapWindow(MapDialog& dialog) : ui::win32::FormWindow(gui::MapForm()), dialog_(dialog) {}
 
 FileList& MapWindow::List(std::string_view name) {
   return name == "lstOfficial" ? dialog_.lstOfficial() : dialog_.filUnofficial();

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/map_dialog.h"
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace hostdeck::win32 {
 
-class MapWindow : public FormWindow {
+class MapWindow : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
   explicit MapWindow(MapDialog& dialog);

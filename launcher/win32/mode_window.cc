@@ -1,8 +1,11 @@
 #include "win32/mode_window.h"
 
+#include "gui/forms.h"
+
 namespace hostdeck::win32 {
 
-ModeWindow::ModeWindow(ModeDialog& dialog) : FormWindow(gui::ModesForm()), dialog_(dialog) {}
+ModeWindow::ModeWindow(ModeDialog& dialog)
+    : ui::win32::FormWindow(gui::ModesForm()), dialog_(dialog) {}
 
 void ModeWindow::OnLoad() {
   ShowList("filModes", dialog_.filModes().names(), dialog_.filModes().selected_index());

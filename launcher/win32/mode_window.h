@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/mode_dialog.h"
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace hostdeck::win32 {
 
-class ModeWindow : public FormWindow {
+class ModeWindow : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
   explicit ModeWindow(ModeDialog& dialog);

@@ -1,8 +1,11 @@
 #include "win32/path_window.h"
 
+#include "gui/forms.h"
+
 namespace hostdeck::win32 {
 
-PathWindow::PathWindow(PathDialog& dialog) : FormWindow(gui::PathForm()), dialog_(dialog) {}
+PathWindow::PathWindow(PathDialog& dialog)
+    : ui::win32::FormWindow(gui::PathForm()), dialog_(dialog) {}
 
 void PathWindow::OnClick(std::string_view name) {
   if (name == "cmdOk") {

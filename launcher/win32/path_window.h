@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/path_dialog.h"
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 namespace hostdeck::win32 {
 
-class PathWindow : public FormWindow {
+class PathWindow : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
   explicit PathWindow(PathDialog& dialog);

@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
-namespace hostdeck::win32 {
+namespace ui::win32 {
+
+// The resource identifier of a program's own icon, which every window's class
+// carries (a program without one gets the system's).
+inline constexpr int kProgramIconId = 1;
 
 class Window {
  public:
@@ -18,7 +22,7 @@ class Window {
   HWND hwnd() const { return hwnd_; }
 
  protected:
-  // Registers `class_name` with this program's icon on first use and creates a
+  // Registers `class_name` with the program's icon on first use and creates a
   // top-level window. False when Windows refuses.
   bool CreateTopLevel(const char* class_name, const char* caption, DWORD style, DWORD ex_style,
                       HWND owner);
@@ -33,4 +37,4 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

@@ -1,8 +1,8 @@
-#include "win32/handles.h"
+#include "ui/win32/handles.h"
 
 #include <gtest/gtest.h>
 
-namespace hostdeck::win32 {
+namespace ui::win32 {
 namespace {
 
 HFONT AnyFont() {
@@ -38,4 +38,4 @@ TEST(HandlesTest, MovingHandsOverWithoutReleasing) {
 }
 
 }  // namespace
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

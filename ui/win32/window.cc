@@ -1,8 +1,6 @@
-#include "win32/window.h"
+#include "ui/win32/window.h"
 
-#include "win32/resources.h"
-
-namespace hostdeck::win32 {
+namespace ui::win32 {
 
 Window::~Window() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -19,7 +17,7 @@ bool Window::CreateTopLevel(const char* class_name, const char* caption, DWORD s
     window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = &Window::Procedure;
     window_class.hInstance = instance;
-    window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_HOSTDECK));
+    window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
     window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     window_class.lpszClassName = class_name;
@@ -49,4 +47,4 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
   return result;
 }
 
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

@@ -1,52 +1,19 @@
-#include "win32/form_window.h"
+#include "ui/win32/form_window.h"
 
 #include <algorithm>
 
-namespace hostdeck::win32 {
+#include "ui/win32/dpi.h"
+
+namespace ui::win32 {
 namespace {
 
-constexpr char kFormClass[] = "HostdeckForm";
 constexpr wchar_t kPasswordCharacter = L'\x2022';  // "•"
-
-// Functions of newer Windows versions, looked up so that the program still
-// starts where they are missing (it then keeps the system DPI).
-template <typename Function>
-Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
-
-int DpiOfWindow(HWND hwnd) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static auto get_dpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  if (get_dpi != nullptr) {
-    if (UINT dpi = get_dpi(hwnd); dpi != 0) return static_cast<int>(dpi);
-  }
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : gui::kDefaultDpi;
-}
-
-SIZE OuterSize(const gui::Size& client, DWORD style, DWORD ex_style, int dpi) {
-  gui::Size pixels = gui::TwipsToPixels(client, dpi);
-  RECT rect = {0, 0, pixels.width, pixels.height};
-  using AdjustFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
-  if (adjust != nullptr) {
-    adjust(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi));
-  } else {
-    AdjustWindowRectEx(&rect, style, FALSE, ex_style);
-  }
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
 
 Font MakeFont(std::string_view face, int weight, int dpi) {
   std::string name(face);
-  return Font(CreateFontA(gui::FontHeightPixels(gui::kFontHundredthsOfPoint, dpi), 0, 0, 0, weight,
-                          FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                          name.c_str()));
+  return Font(CreateFontA(FontHeightPixels(kFontHundredthsOfPoint, dpi), 0, 0, 0, weight, FALSE,
+                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, name.c_str()));
 }
 
 struct ControlClass {
@@ -55,10 +22,10 @@ struct ControlClass {
   DWORD ex_style;
 };
 
-ControlClass ClassOf(const gui::ControlDesign& design) {
-  using enum gui::ControlKind;
+ControlClass ClassOf(const ControlDesign& design) {
+  using enum ControlKind;
   bool is_default =
-      design.role == gui::ButtonRole::kDefault || design.role == gui::ButtonRole::kDefaultAndCancel;
+      design.role == ButtonRole::kDefault || design.role == ButtonRole::kDefaultAndCancel;
   switch (design.kind) {
     case kLabel:
       return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
@@ -88,13 +55,12 @@ ControlClass ClassOf(const gui::ControlDesign& design) {
 // Each new control goes below those made before it, and Tab walks them from
 // the top: the controls come in tab order, then frames and pictures, which so
 // lie below the controls they hold and never catch their clicks.
-std::vector<size_t> CreationOrder(const gui::FormDesign& form) {
+std::vector<size_t> CreationOrder(const FormDesign& form) {
   std::vector<size_t> order(form.controls.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
   auto rank = [&](size_t row) {
-    const gui::ControlDesign& design = form.controls[row];
-    bool behind =
-        design.kind == gui::ControlKind::kFrame || design.kind == gui::ControlKind::kPicture;
+    const ControlDesign& design = form.controls[row];
+    bool behind = design.kind == ControlKind::kFrame || design.kind == ControlKind::kPicture;
     return std::pair(behind ? 1 : 0, design.tab_index);
   };
   std::stable_sort(order.begin(), order.end(),
@@ -104,17 +70,19 @@ std::vector<size_t> CreationOrder(const gui::FormDesign& form) {
 
 }  // namespace
 
-FormWindow::FormWindow(const gui::FormDesign& form)
+FormWindow::FormWindow(const FormDesign& form)
     : form_(form), controls_(form.controls.size()), shown_lists_(form.controls.size()) {}
 
 bool FormWindow::Open(HWND owner) {
-  std::string caption(form_.caption);
-  if (!CreateTopLevel(kFormClass, caption.c_str(), Style(), ExStyle(), owner)) return false;
+  std::string window_class(form_.window_class), caption(form_.caption);
+  if (!CreateTopLevel(window_class.c_str(), caption.c_str(), Style(), ExStyle(), owner)) {
+    return false;
+  }
   dpi_ = DpiOfWindow(hwnd());
   CreateControls();
   Layout();
-  SIZE outer = OuterSize(form_.client_twips, Style(), ExStyle(), dpi_);
-  SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+  Size outer = OuterSize(TwipsToPixels(form_.client_twips, dpi_), Style(), ExStyle(), dpi_);
+  SetWindowPos(hwnd(), nullptr, 0, 0, outer.width, outer.height, SWP_NOMOVE | SWP_NOZORDER);
   OnLoad();
   Centre();
   open_ = true;
@@ -123,9 +91,10 @@ bool FormWindow::Open(HWND owner) {
   return true;
 }
 
-void FormWindow::ShowModal(HWND owner) {
+bool FormWindow::ShowModal(HWND owner) {
   if (owner != nullptr) EnableWindow(owner, FALSE);
-  if (Open(owner)) {
+  bool opened = Open(owner);
+  if (opened) {
     MSG message;
     while (open_) {
       if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
@@ -141,12 +110,13 @@ void FormWindow::ShowModal(HWND owner) {
   // The owner is enabled before this window goes, so that it gets the activation.
   if (owner != nullptr) EnableWindow(owner, TRUE);
   if (hwnd() != nullptr) DestroyWindow(hwnd());
+  return opened;
 }
 
 void FormWindow::Close() { open_ = false; }
 
 HWND FormWindow::Control(std::string_view name) const {
-  return controls_[static_cast<size_t>(form_.IdOf(name) - gui::kFirstControlId)];
+  return controls_[static_cast<size_t>(form_.IdOf(name) - kFirstControlId)];
 }
 
 std::string FormWindow::Text(std::string_view name) const {
@@ -175,7 +145,7 @@ void FormWindow::Enable(std::string_view name, bool enabled) {
 
 void FormWindow::ShowList(std::string_view name, const std::vector<std::string>& names,
                           int selected) {
-  size_t row = static_cast<size_t>(form_.IdOf(name) - gui::kFirstControlId);
+  size_t row = static_cast<size_t>(form_.IdOf(name) - kFirstControlId);
   HWND list = controls_[row];
   if (shown_lists_[row] != names) {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -194,32 +164,32 @@ void FormWindow::Centre() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const RECT& screen = monitor.rcMonitor;
-  gui::Rect centred = gui::Centred(
-      {screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top},
-      {window.right - window.left, window.bottom - window.top});
+  Rect centred =
+      Centred({screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top},
+              {window.right - window.left, window.bottom - window.top});
   SetWindowPos(hwnd(), nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void FormWindow::SetOuterHeight(int twips) {
   RECT window;
   GetWindowRect(hwnd(), &window);
-  SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left, gui::TwipsToPixels(twips, dpi_),
+  SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left, TwipsToPixels(twips, dpi_),
                SWP_NOMOVE | SWP_NOZORDER);
 }
 
-const gui::ControlDesign* FormWindow::DesignOf(int id) const {
-  int row = id - gui::kFirstControlId;
+const ControlDesign* FormWindow::DesignOf(int id) const {
+  int row = id - kFirstControlId;
   if (row < 0 || row >= static_cast<int>(form_.controls.size())) return nullptr;
   return &form_.controls[static_cast<size_t>(row)];
 }
 
 std::string_view FormWindow::NameOf(int id) const {
-  const gui::ControlDesign* design = DesignOf(id);
+  const ControlDesign* design = DesignOf(id);
   return design != nullptr ? design->name : std::string_view();
 }
 
-std::string_view FormWindow::NameOfRole(gui::ButtonRole a, gui::ButtonRole b) const {
-  for (const gui::ControlDesign& design : form_.controls) {
+std::string_view FormWindow::NameOfRole(ButtonRole a, ButtonRole b) const {
+  for (const ControlDesign& design : form_.controls) {
     if (design.role == a || design.role == b) return design.name;
   }
   return {};
@@ -228,13 +198,13 @@ std::string_view FormWindow::NameOfRole(gui::ButtonRole a, gui::ButtonRole b) co
 void FormWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   for (size_t row : CreationOrder(form_)) {
-    const gui::ControlDesign& design = form_.controls[row];
+    const ControlDesign& design = form_.controls[row];
     ControlClass control_class = ClassOf(design);
     DWORD style = WS_CHILD | WS_VISIBLE | control_class.style;
-    auto* id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(gui::kFirstControlId + row));
+    auto* id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row));
     std::string caption(design.caption);
     TextBoxInput input =
-        design.kind == gui::ControlKind::kTextBox ? InputOf(design.name) : TextBoxInput{};
+        design.kind == ControlKind::kTextBox ? InputOf(design.name) : TextBoxInput{};
     if (input.locked) style |= ES_READONLY;
     if (input.password) {
       // A Unicode control, so that "•" shows whatever the 8-bit code page.
@@ -251,14 +221,14 @@ void FormWindow::CreateControls() {
 }
 
 void FormWindow::Layout() {
-  window_font_ = MakeFont(gui::kWindowFontFace, FW_NORMAL, dpi_);
-  password_font_ = MakeFont(gui::kPasswordFontFace, FW_BOLD, dpi_);
+  window_font_ = MakeFont(kWindowFontFace, FW_NORMAL, dpi_);
+  password_font_ = MakeFont(kPasswordFontFace, FW_BOLD, dpi_);
   for (size_t row = 0; row < controls_.size(); ++row) {
-    const gui::ControlDesign& design = form_.controls[row];
-    gui::Rect at = gui::TwipsToPixels(design.twips, dpi_);
+    const ControlDesign& design = form_.controls[row];
+    Rect at = TwipsToPixels(design.twips, dpi_);
     SetWindowPos(controls_[row], nullptr, at.left, at.top, at.width, at.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    bool password = design.kind == gui::ControlKind::kTextBox && InputOf(design.name).password;
+    bool password = design.kind == ControlKind::kTextBox && InputOf(design.name).password;
     HFONT font = password ? password_font_.get() : window_font_.get();
     SendMessageA(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
@@ -267,22 +237,22 @@ void FormWindow::Layout() {
 void FormWindow::OnCommand(int id, int code) {
   // Enter and Esc arrive as IDOK and IDCANCEL from the dialog manager.
   if (id == IDOK) {
-    OnClick(NameOfRole(gui::ButtonRole::kDefault, gui::ButtonRole::kDefaultAndCancel));
+    OnClick(NameOfRole(ButtonRole::kDefault, ButtonRole::kDefaultAndCancel));
     return;
   }
   if (id == IDCANCEL) {
-    OnClick(NameOfRole(gui::ButtonRole::kCancel, gui::ButtonRole::kDefaultAndCancel));
+    OnClick(NameOfRole(ButtonRole::kCancel, ButtonRole::kDefaultAndCancel));
     return;
   }
-  const gui::ControlDesign* design = DesignOf(id);
+  const ControlDesign* design = DesignOf(id);
   if (design == nullptr) return;
-  if (design->kind == gui::ControlKind::kFileList) {
+  if (design->kind == ControlKind::kFileList) {
     int index = static_cast<int>(SendMessageA(Control(design->name), LB_GETCURSEL, 0, 0));
     if (code == LBN_SELCHANGE) OnListSelect(design->name, index);
     if (code == LBN_DBLCLK && index >= 0) OnListDoubleClick(design->name, index);
-  } else if (code == BN_CLICKED && (design->kind == gui::ControlKind::kButton ||
-                                    design->kind == gui::ControlKind::kCheckBox ||
-                                    design->kind == gui::ControlKind::kOptionButton)) {
+  } else if (code == BN_CLICKED &&
+             (design->kind == ControlKind::kButton || design->kind == ControlKind::kCheckBox ||
+              design->kind == ControlKind::kOptionButton)) {
     OnClick(design->name);
   }
 }
@@ -295,12 +265,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case DM_GETDEFID: {
       // Enter presses the focused button, else the form's default button.
       int focus_id = GetDlgCtrlID(GetFocus());
-      const gui::ControlDesign* focused =
-          IsChild(hwnd(), GetFocus()) ? DesignOf(focus_id) : nullptr;
-      int id = focused != nullptr && focused->kind == gui::ControlKind::kButton
+      const ControlDesign* focused = IsChild(hwnd(), GetFocus()) ? DesignOf(focus_id) : nullptr;
+      int id = focused != nullptr && focused->kind == ControlKind::kButton
                    ? focus_id
-                   : form_.IdOf(
-                         NameOfRole(gui::ButtonRole::kDefault, gui::ButtonRole::kDefaultAndCancel));
+                   : form_.IdOf(NameOfRole(ButtonRole::kDefault, ButtonRole::kDefaultAndCancel));
       return MAKELRESULT(id, DC_HASDEFID);
     }
     case WM_CLOSE:
@@ -335,4 +303,4 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return Window::HandleMessage(message, wparam, lparam);
 }
 
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

@@ -1,9 +1,9 @@
-// Layout: where the windows' controls go on a screen of a given DPI. The
-// design is in twips (1440 to the inch), as the forms were drawn; everything
-// here is pure arithmetic so that it can be tested without a screen.
+// Layout: where a window's controls go on a screen of a given DPI. Designs
+// are in twips (1440 to the inch), as the forms were drawn; everything here
+// is pure arithmetic, so that it can be tested without a screen.
 #pragma once
 
-namespace hostdeck::gui {
+namespace ui {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDefaultDpi = 96;
@@ -44,4 +44,4 @@ Rect Centred(const Rect& screen, const Size& window);
 // True when the two rectangles share at least one pixel.
 bool Overlap(const Rect& a, const Rect& b);
 
-}  // namespace hostdeck::gui
+}  // namespace ui

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace hostdeck::win32 {
+namespace ui::win32 {
 
 template <typename Handle, typename Release>
 class UniqueHandle {
@@ -62,4 +62,4 @@ class Selection {
   HGDIOBJ previous_;
 };
 
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

@@ -1,6 +1,6 @@
-#include "gui/layout.h"
+#include "ui/layout.h"
 
-namespace hostdeck::gui {
+namespace ui {
 namespace {
 
 // Rounds half away from zero, as the forms' own twips-to-pixels scaling did.
@@ -39,4 +39,4 @@ bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-}  // namespace hostdeck::gui
+}  // namespace ui

@@ -1,8 +1,10 @@
-// FormWindow: a window built from a form design (gui/forms.h). It creates the
-// controls in tab order with their captions, fonts and styles, places them at
-// the monitor's DPI and again whenever the DPI changes, centres itself on the
-// screen, lets Enter and Esc press the form's default and cancel buttons, and
-// turns control notifications into named events for the window above it.
+// FormWindow: a window built from a form design (ui/form_design.h). It creates
+// the controls in tab order with their captions, fonts and styles, places them
+// at the monitor's DPI and again whenever the DPI changes, centres itself on
+// the screen, lets Enter and Esc press the form's default and cancel buttons,
+// and turns control notifications into named events for the window above it.
+// It owns its window, controls and fonts; the design, a constant table, must
+// outlive it. Opening fails only when Windows refuses to create the window.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +13,11 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/forms.h"
-#include "win32/handles.h"
-#include "win32/window.h"
+#include "ui/form_design.h"
+#include "ui/win32/handles.h"
+#include "ui/win32/window.h"
 
-namespace hostdeck::win32 {
+namespace ui::win32 {
 
 // What a text box accepts.
 struct TextBoxInput {
@@ -26,13 +28,14 @@ struct TextBoxInput {
 
 class FormWindow : public Window {
  public:
-  explicit FormWindow(const gui::FormDesign& form);
+  explicit FormWindow(const FormDesign& form);
 
   // Creates the form over `owner` (null for the main window), runs OnLoad,
   // centres and shows it. False when Windows refuses to create it.
   bool Open(HWND owner);
-  // Opens the form with `owner` disabled and returns once it has closed.
-  void ShowModal(HWND owner);
+  // Opens the form with `owner` (if any) disabled and returns once it has
+  // closed; false when it could not be opened.
+  bool ShowModal(HWND owner);
   // Ends the form: a modal form returns from ShowModal.
   void Close();
 
@@ -71,22 +74,22 @@ class FormWindow : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  const gui::ControlDesign* DesignOf(int id) const;
+  const ControlDesign* DesignOf(int id) const;
   std::string_view NameOf(int id) const;
-  std::string_view NameOfRole(gui::ButtonRole a, gui::ButtonRole b) const;
+  std::string_view NameOfRole(ButtonRole a, ButtonRole b) const;
   void CreateControls();
   // Fonts and control positions for the current DPI.
   void Layout();
   void OnCommand(int id, int code);
 
-  const gui::FormDesign& form_;
+  const FormDesign& form_;
   std::vector<HWND> controls_;                         // by table row
   std::vector<std::vector<std::string>> shown_lists_;  // by table row
-  int dpi_ = gui::kDefaultDpi;
+  int dpi_ = kDefaultDpi;
   Font window_font_;
   Font password_font_;
   HWND focus_ = nullptr;  // restored when the form is activated again
   bool open_ = false;
 };
 
-}  // namespace hostdeck::win32
+}  // namespace ui::win32

@@ -1,43 +1,20 @@
+#include "gui/forms.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "gui/code_word.h"
-#include "gui/forms.h"
-#include "gui/layout.h"
-
 namespace hostdeck::gui {
 namespace {
 
-TEST(LayoutTest, TwipsScaleWithTheDpi) {
-  struct Case {
-    int twips, dpi, pixels;
-  } cases[] = {{1440, 96, 96}, {8535, 96, 569}, {8535, 144, 854}, {15, 96, 1},
-               {7, 96, 0},     {8, 96, 1},      {-8, 96, -1},     {1440, 120, 120}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
-  }
-}
-
-TEST(LayoutTest, RectanglesThatTouchInTwipsTouchInPixels) {
-  for (int dpi : {96, 120, 144, 168, 192}) {
-    Rect left = TwipsToPixels(Rect{110, 7590, 1575, 375}, dpi);
-    Rect right = TwipsToPixels(Rect{1685, 7590, 1575, 375}, dpi);
-    EXPECT_EQ(left.right(), right.left) << dpi;
-    EXPECT_FALSE(Overlap(left, right)) << dpi;
-  }
-}
-
-TEST(LayoutTest, FontHeightIsTheCharacterHeightInPixels) {
-  EXPECT_EQ(FontHeightPixels(825, 96), -11);
-  EXPECT_EQ(FontHeightPixels(825, 144), -17);
-}
-
-TEST(LayoutTest, CentringHalvesTheDifferencesOnTheScreen) {
-  EXPECT_EQ(Centred({0, 0, 1024, 768}, {569, 547}), (Rect{227, 110, 569, 547}));
-  EXPECT_EQ(Centred({1920, 0, 1280, 1024}, {400, 300}), (Rect{2360, 362, 400, 300}));
-  EXPECT_EQ(Centred({0, 0, 800, 600}, {900, 700}), (Rect{-50, -50, 900, 700}));
-}
+using ui::ButtonRole;
+using ui::ControlDesign;
+using ui::ControlKind;
+using ui::FormDesign;
+using ui::kFirstControlId;
+using ui::Overlap;
+using ui::Rect;
+using ui::TwipsToPixels;
 
 // Controls that overlap hide each other, a fault that only shows on screen.
 // Frames hold other controls; the About dialog keeps its code word box and
@@ -88,12 +65,6 @@ TEST(FormsTest, ControlsAreFoundByName) {
   const FormDesign& form = InterfaceForm();
   EXPECT_EQ(form.Find("txtAccountPassword").tab_index, 10);
   EXPECT_EQ(form.IdOf("Image1"), kFirstControlId);
-}
-
-TEST(CodeWordTest, IsBuiltFromTheAuthorLine) {
-  EXPECT_EQ(BuildCodeWord(AboutForm().Find("lblThree").caption), "Kv0Z0xnq0R");
-  EXPECT_EQ(BuildCodeWord("Copyright 2007 Jane Roe"), "Jv0Z0xoq0R");
-  EXPECT_EQ(BuildCodeWord("2006"), "vZxqR");
 }
 
 }  // namespace
