@@ -1,6 +1,7 @@
-// AboutWindow: the About dialog (frmAbout). It gives nothing back; its one
-// secret is the reveal of the authorship picture, when the code word is typed
-// into the unseen text box and Close is pressed with the right mouse button.
+// AboutDialogView: the About dialog (frmAbout) on the screen; it needs no core
+// model, for it gives nothing back. Its one secret is the reveal of the
+// authorship picture, when the code word is typed into the unseen text box and
+// Close is pressed with the right mouse button.
 #pragma once
 
 #include <string>
@@ -9,9 +10,9 @@
 
 namespace hostdeck::win32 {
 
-class AboutWindow : public ui::win32::FormWindow {
+class AboutDialogView : public ui::win32::FormWindow {
  public:
-  AboutWindow();
+  AboutDialogView();
 
  protected:
   void OnLoad() override;

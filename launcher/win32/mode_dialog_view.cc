@@ -1,28 +1,28 @@
-#include "win32/mode_window.h"
+#include "win32/mode_dialog_view.h"
 
 #include "gui/forms.h"
 
 namespace hostdeck::win32 {
 
-ModeWindow::ModeWindow(ModeDialog& dialog)
+ModeDialogView::ModeDialogView(ModeDialog& dialog)
     : ui::win32::FormWindow(gui::ModesForm()), dialog_(dialog) {}
 
-void ModeWindow::OnLoad() {
+void ModeDialogView::OnLoad() {
   ShowList("filModes", dialog_.filModes().names(), dialog_.filModes().selected_index());
 }
 
-void ModeWindow::Ok() {
+void ModeDialogView::Ok() {
   if (dialog_.cmdOk_Click()) Close();
 }
 
-void ModeWindow::OnClick(std::string_view name) {
+void ModeDialogView::OnClick(std::string_view name) {
   if (name == "cmdOk") Ok();
   if (name == "cmdCancel") Close();
 }
 
-void ModeWindow::OnListSelect(std::string_view, int index) { dialog_.filModes().Select(index); }
+void ModeDialogView::OnListSelect(std::string_view, int index) { dialog_.filModes().Select(index); }
 
-void ModeWindow::OnListDoubleClick(std::string_view, int index) {
+void ModeDialogView::OnListDoubleClick(std::string_view, int index) {
   dialog_.filModes().Select(index);
   Ok();
 }

@@ -1,13 +1,13 @@
-#include "win32/path_window.h"
+#include "win32/path_dialog_view.h"
 
 #include "gui/forms.h"
 
 namespace hostdeck::win32 {
 
-PathWindow::PathWindow(PathDialog& dialog)
+PathDialogView::PathDialogView(PathDialog& dialog)
     : ui::win32::FormWindow(gui::PathForm()), dialog_(dialog) {}
 
-void PathWindow::OnClick(std::string_view name) {
+void PathDialogView::OnClick(std::string_view name) {
   if (name == "cmdOk") {
     dialog_.txtPath() = Text("txtPath");
     bool stored = dialog_.cmdOk_Click();

@@ -1,4 +1,5 @@
-// PathWindow: the game folder dialog (frmPath) over its core model.
+// PathDialogView: the game folder dialog (frmPath) on the screen, over its
+// core model PathDialog.
 #pragma once
 
 #include "core/path_dialog.h"
@@ -6,10 +7,10 @@
 
 namespace hostdeck::win32 {
 
-class PathWindow : public ui::win32::FormWindow {
+class PathDialogView : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
-  explicit PathWindow(PathDialog& dialog);
+  explicit PathDialogView(PathDialog& dialog);
 
  protected:
   void OnLoad() override { SetText("txtPath", dialog_.txtPath()); }

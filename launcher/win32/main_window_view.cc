@@ -1,4 +1,4 @@
-#include "win32/interface_window.h"
+#include "win32/main_window_view.h"
 
 #include "gui/forms.h"
 #include "win32/picture.h"
@@ -24,23 +24,23 @@ constexpr Handler kHandlers[] = {
 
 }  // namespace
 
-InterfaceWindow::InterfaceWindow(MainWindow& model)
+MainWindowView::MainWindowView(MainWindow& model)
     : ui::win32::FormWindow(gui::InterfaceForm()),
       model_(model),
       banner_(LoadBitmapResource(IDB_BANNER)) {}
 
-ui::win32::TextBoxInput InterfaceWindow::InputOf(std::string_view name) const {
+ui::win32::TextBoxInput MainWindowView::InputOf(std::string_view name) const {
   const Setting* setting = FindSetting(name);
   if (setting == nullptr) return {};
   return {setting->input_limit, setting->password, setting->locked};
 }
 
-void InterfaceWindow::OnLoad() {
+void MainWindowView::OnLoad() {
   model_.Form_Load();
   ShowModel();
 }
 
-void InterfaceWindow::ReadModel() {
+void MainWindowView::ReadModel() {
   ServerSettings& controls = model_.controls();
   for (const Setting& setting : SettingsTable()) {
     if (setting.text != nullptr) controls.*setting.text = Text(setting.key);
@@ -48,7 +48,7 @@ void InterfaceWindow::ReadModel() {
   }
 }
 
-void InterfaceWindow::ShowModel() {
+void MainWindowView::ShowModel() {
   const ServerSettings& controls = model_.controls();
   for (const Setting& setting : SettingsTable()) {
     if (setting.text != nullptr) SetText(setting.key, controls.*setting.text);
@@ -56,7 +56,7 @@ void InterfaceWindow::ShowModel() {
   }
 }
 
-void InterfaceWindow::OnClick(std::string_view name) {
+void MainWindowView::OnClick(std::string_view name) {
   ReadModel();
   if (name == "cmdLaunch") {
     bool started = model_.cmdLaunch_Click().has_value();
@@ -74,21 +74,21 @@ void InterfaceWindow::OnClick(std::string_view name) {
   ShowModel();
 }
 
-void InterfaceWindow::OnCloseBox() { SaveAndEnd(); }
+void MainWindowView::OnCloseBox() { SaveAndEnd(); }
 
-void InterfaceWindow::SaveAndEnd() {
+void MainWindowView::SaveAndEnd() {
   ReadModel();
   model_.Form_QueryUnload();
   End();
 }
 
-void InterfaceWindow::End() { DestroyWindow(hwnd()); }
+void MainWindowView::End() { DestroyWindow(hwnd()); }
 
-void InterfaceWindow::OnDrawPicture(std::string_view name, HDC dc, const RECT& area) {
+void MainWindowView::OnDrawPicture(std::string_view name, HDC dc, const RECT& area) {
   if (name == "Image1") DrawStretched(dc, area, banner_);
 }
 
-LRESULT InterfaceWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT MainWindowView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ENDSESSION:
       // Logging off or shutting down closes the window without WM_CLOSE.

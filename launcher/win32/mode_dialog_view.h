@@ -1,4 +1,5 @@
-// ModeWindow: the game mode selection dialog (frmModes) over its core model.
+// ModeDialogView: the game mode selection dialog (frmModes) on the screen, over
+// its core model ModeDialog.
 #pragma once
 
 #include "core/mode_dialog.h"
@@ -6,10 +7,10 @@
 
 namespace hostdeck::win32 {
 
-class ModeWindow : public ui::win32::FormWindow {
+class ModeDialogView : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
-  explicit ModeWindow(ModeDialog& dialog);
+  explicit ModeDialogView(ModeDialog& dialog);
 
  protected:
   void OnLoad() override;

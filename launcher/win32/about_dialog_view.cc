@@ -1,4 +1,4 @@
-#include "win32/about_window.h"
+#include "win32/about_dialog_view.h"
 
 #include <commctrl.h>
 
@@ -9,40 +9,40 @@
 
 namespace hostdeck::win32 {
 
-AboutWindow::AboutWindow()
+AboutDialogView::AboutDialogView()
     : ui::win32::FormWindow(gui::AboutForm()), authorship_(LoadBitmapResource(IDB_AUTHORSHIP)) {}
 
-void AboutWindow::OnLoad() {
+void AboutDialogView::OnLoad() {
   ShowWindow(Control("imgPravost"), SW_HIDE);
-  SetWindowSubclass(Control("cmdOk"), &AboutWindow::CloseButtonProcedure, 0,
+  SetWindowSubclass(Control("cmdOk"), &AboutDialogView::CloseButtonProcedure, 0,
                     reinterpret_cast<DWORD_PTR>(this));
   Load();
 }
 
-void AboutWindow::Load() {
+void AboutDialogView::Load() {
   Centre();
   code_word_ = gui::BuildCodeWord(Text("lblThree"));
 }
 
-void AboutWindow::Reveal() {
+void AboutDialogView::Reveal() {
   if (Text("txtNeviditelny") != code_word_) return;
   SetOuterHeight(gui::kAboutRevealedHeightTwips);
   ShowWindow(Control("imgPravost"), SW_SHOW);
   Load();
 }
 
-void AboutWindow::OnClick(std::string_view name) {
+void AboutDialogView::OnClick(std::string_view name) {
   if (name == "cmdOk") Close();
 }
 
-void AboutWindow::OnDrawPicture(std::string_view name, HDC dc, const RECT& area) {
+void AboutDialogView::OnDrawPicture(std::string_view name, HDC dc, const RECT& area) {
   if (name == "imgIkona") DrawProgramIcon(dc, area);
   if (name == "imgPravost") DrawStretched(dc, area, authorship_);
 }
 
-LRESULT CALLBACK AboutWindow::CloseButtonProcedure(HWND button, UINT message, WPARAM wparam,
-                                                   LPARAM lparam, UINT_PTR id, DWORD_PTR self) {
-  if (message == WM_RBUTTONDOWN) reinterpret_cast<AboutWindow*>(self)->Reveal();
+LRESULT CALLBACK AboutDialogView::CloseButtonProcedure(HWND button, UINT message, WPARAM wparam,
+                                                       LPARAM lparam, UINT_PTR id, DWORD_PTR self) {
+  if (message == WM_RBUTTONDOWN) reinterpret_cast<AboutDialogView*>(self)->Reveal();
   if (message == WM_NCDESTROY) RemoveWindowSubclass(button, &CloseButtonProcedure, id);
   return DefSubclassProc(button, message, wparam, lparam);
 }

@@ -1,8 +1,8 @@
-// InterfaceWindow: Hostdeck's main window (frmInterface) over the core's
-// MainWindow. Before a handler runs it copies what the operator typed into
-// the model; afterwards it shows the model's texts and ticks again. It ends
-// the program when the model says so: after a launch that started the server,
-// on Exit, and on every kind of closing, which saves as Exit does.
+// MainWindowView: Hostdeck's main window (frmInterface) on the screen, over
+// its core model MainWindow. Before a handler runs it copies what the operator
+// typed into the model; afterwards it shows the model's texts and ticks again.
+// It ends the program when the model says so: after a launch that started the
+// server, on Exit, and on every kind of closing, which saves as Exit does.
 #pragma once
 
 #include "core/main_window.h"
@@ -10,10 +10,10 @@
 
 namespace hostdeck::win32 {
 
-class InterfaceWindow : public ui::win32::FormWindow {
+class MainWindowView : public ui::win32::FormWindow {
  public:
   // REQUIRES: `model` outlives the window.
-  explicit InterfaceWindow(MainWindow& model);
+  explicit MainWindowView(MainWindow& model);
 
  protected:
   DWORD Style() const override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; }

@@ -1,16 +1,17 @@
-#include "win32/map_window.h"
+#include "win32/map_dialog_view.h"
 
 #include "gui/forms.h"
 
 namespace hostdeck::win32 {
 
-MapWindow::MapWindow(MapDialog& dialog) : ui::win32::FormWindow(gui::MapForm()), dialog_(dialog) {}
+MapDialogView::MapDialogView(MapDialog& dialog)
+    : ui::win32::FormWindow(gui::MapForm()), dialog_(dialog) {}
 
-FileList& MapWindow::List(std::string_view name) {
+FileList& MapDialogView::List(std::string_view name) {
   return name == "lstOfficial" ? dialog_.lstOfficial() : dialog_.filUnofficial();
 }
 
-void MapWindow::ShowModel() {
+void MapDialogView::ShowModel() {
   SetTicked("optOfficial", dialog_.optOfficial());
   SetTicked("optUnofficial", !dialog_.optOfficial());
   Enable("optUnofficial", dialog_.optUnofficial_enabled());
@@ -20,7 +21,7 @@ void MapWindow::ShowModel() {
   }
 }
 
-void MapWindow::Ok() {
+void MapDialogView::Ok() {
   if (dialog_.cmdOk_Click()) {
     Close();
   } else {
@@ -28,7 +29,7 @@ void MapWindow::Ok() {
   }
 }
 
-void MapWindow::OnClick(std::string_view name) {
+void MapDialogView::OnClick(std::string_view name) {
   if (name == "optOfficial") {
     dialog_.optOfficial_Click();
   } else if (name == "optUnofficial" && dialog_.optUnofficial_enabled()) {
@@ -41,9 +42,9 @@ void MapWindow::OnClick(std::string_view name) {
   ShowModel();
 }
 
-void MapWindow::OnListSelect(std::string_view name, int index) { List(name).Select(index); }
+void MapDialogView::OnListSelect(std::string_view name, int index) { List(name).Select(index); }
 
-void MapWindow::OnListDoubleClick(std::string_view name, int index) {
+void MapDialogView::OnListDoubleClick(std::string_view name, int index) {
   List(name).Select(index);
   Ok();
 }

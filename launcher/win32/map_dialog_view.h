@@ -1,4 +1,5 @@
-// MapWindow: the map selection dialog (frmMap) over its core model.
+// MapDialogView: the map selection dialog (frmMap) on the screen, over its
+// core model MapDialog.
 #pragma once
 
 #include "core/map_dialog.h"
@@ -6,10 +7,10 @@
 
 namespace hostdeck::win32 {
 
-class MapWindow : public ui::win32::FormWindow {
+class MapDialogView : public ui::win32::FormWindow {
  public:
   // REQUIRES: `dialog` is loaded and outlives the window.
-  explicit MapWindow(MapDialog& dialog);
+  explicit MapDialogView(MapDialog& dialog);
 
  protected:
   void OnLoad() override { ShowModel(); }
