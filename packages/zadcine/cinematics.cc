@@ -165,7 +165,9 @@ void ACineController2::execSteering(FFrame& Stack, void* /*Result*/) {
   Guarded("ACineController2::execSteering", [&] {
     FVector Target;
     Stack.Step(Stack.Object, &Target);
-    int32_t IgnoredArg = 0;
+    // Any 32-bit script type may stand here; the widest, an object
+    // reference, takes a pointer's width on 64-bit builds.
+    UObject* IgnoredArg = nullptr;
     Stack.Step(Stack.Object, &IgnoredArg);
     float Radius = 0.f;
     Stack.Step(Stack.Object, &Radius);

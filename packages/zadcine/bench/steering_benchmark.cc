@@ -43,7 +43,7 @@ class AEmptyNative : public UObject {
   void execReadOnly(FFrame& Stack, void*) {
     FVector target;
     Stack.Step(Stack.Object, &target);
-    int32_t ignored = 0;
+    UObject* ignored = nullptr;
     Stack.Step(Stack.Object, &ignored);
     float radius = 0.f;
     Stack.Step(Stack.Object, &radius);
