@@ -96,12 +96,12 @@ void ACineController2::execGetFirstWord(FFrame& Stack, void* Result) {
     OutString Text(Stack);
     FinishParms(Stack);
     FString& Out = *static_cast<FString*>(Result);
-    char* Characters = static_cast<char*>(Text.Get().GetData());
-    if (!Characters) {
+    // Emptied to length 0, a string may keep its memory and the old text.
+    if (Text.Get().Len() == 0) {
       Out = "";
       return;
     }
-    char* Cursor = Characters;
+    char* Cursor = static_cast<char*>(Text.Get().GetData());
     Out = OrEmpty(GetFirstWord(&Cursor));
     // A remainder that does not fit the working buffer is kept whole rather
     // than written past the buffer's end or cut short.
