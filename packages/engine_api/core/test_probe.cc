@@ -6,6 +6,8 @@
 
 DEFINE_ENGINE_CLASS(UProbe, UObject, "Probe", "CoreTest")
 DEFINE_ENGINE_CLASS(UProbeChild, UProbe, "ProbeChild", "CoreTest")
+IMPLEMENT_NATIVE_CLASS(UFrameProbe)
+IMPLEMENT_NATIVE_CLASS_OBJECT(UFrameProbe, 0, UProbe::StaticClass(), "FrameProbe", "CoreTest")
 
 namespace {
 const bool kRegistered = [] {
@@ -81,5 +83,18 @@ UProbeChild::~UProbeChild() { ConditionalDestroy(); }
 
 void UProbeChild::Destroy() {
   ProbeDestroyLog().push_back(std::string("ProbeChild ") + GetName());
+  UProbe::Destroy();
+}
+
+FProbeMember::~FProbeMember() noexcept(false) {
+  if (Tag) ProbeDestroyLog().emplace_back(Tag);
+  if (Fail) appErrorf("%s cannot be destroyed", Tag);
+}
+
+UFrameProbe::UFrameProbe() = default;
+
+void UFrameProbe::Destroy() {
+  ProbeDestroyLog().push_back(std::string("FrameProbe ") + GetName());
+  if (FailDestroy) appErrorf("The destroy step of %s fails", GetName());
   UProbe::Destroy();
 }

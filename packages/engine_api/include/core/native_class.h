@@ -20,10 +20,10 @@
 // engine's allocation wrote it; the destructor calls ConditionalDestroy at
 // every level of the chain (only the first call has an effect), then the
 // members are destroyed in reverse declaration order and the base part last.
-// The destructors are noexcept like UObject's: were an exception
-// allowed to leave them, the members not yet destroyed and the base part
-// would still be destroyed on its way out; with UObject's noexcept destructor
-// an exception in the destroy step ends the process instead.
+// An exception from the destroy step or from a member's destruction passes
+// on out of the chain once the members not yet destroyed and the base part
+// have been destroyed, in that same order, and the memory freed (the
+// destructors are noexcept(false), as UObject's is).
 //
 // The copy constructor and operator= are written by each class, base first,
 // then every own member in declaration order: plain values by value; booleans
@@ -70,7 +70,7 @@ void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
   /* Runs the default constructor at Memory; a null Memory does nothing. */                \
   static void InternalConstructor(void* Memory);                                           \
   int32_t MyStaticSize() override;                                                         \
-  ~TClass() override;
+  ~TClass() noexcept(false) override;
 
 // Defines the frame members of TClass (all but the class object).
 #define IMPLEMENT_NATIVE_CLASS(TClass)                                                       \
@@ -84,7 +84,7 @@ void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
     if (Memory) new (static_cast<EInternal*>(Memory)) TClass();                              \
   }                                                                                          \
   int32_t TClass::MyStaticSize() { return static_cast<int32_t>(sizeof(TClass)); }            \
-  TClass::~TClass() { ConditionalDestroy(); }
+  TClass::~TClass() noexcept(false) { ConditionalDestroy(); }
 
 // Defines the class object of TClass with the values every package class
 // shares. SuperClassObject is evaluated during static initialisation: call an
