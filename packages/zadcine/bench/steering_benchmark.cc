@@ -59,11 +59,15 @@ class AEmptyNative : public UObject {
 // The loaded package with a controller steering a pawn towards a far point.
 struct Scene {
   Scene() {
-    host.Declare(engine_host::ScriptClass("CineController2", "Controller")
-                     .Native("Steering")
-                     .Event("EndOfMove", [](UObject*, void*, void*) {})
-                     .Event("AvoidObstacle", [](UObject*, void*, void*) {}));
-    if (!host.Load(ZADCINE_LIBRARY_PATH, {"Core", "Engine", "ZADPawn"}).ok()) std::abort();
+    const engine_host::ScriptClass controller_class =
+        engine_host::ScriptClass("CineController2", "Controller")
+            .Native("Steering")
+            .Event("EndOfMove", [](UObject*, void*, void*) {})
+            .Event("AvoidObstacle", [](UObject*, void*, void*) {});
+    if (!host.Declare(controller_class).ok() ||
+        !host.Load(ZADCINE_LIBRARY_PATH, {"Core", "Engine", "ZADPawn"}).ok()) {
+      std::abort();
+    }
     level = static_cast<ULevel*>(host.Create(ULevel::StaticClass()));
     controller = static_cast<ACineController2*>(
         level->SpawnActor(host.FindClass("CineController2"), NAME_None, FVector(0.f, 0.f, 0.f)));
