@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/native_class.h"
-#include "script_fields.h"
+#include "core/script_fields.h"
 #include "zadcine_api.h"
 #include "zadpawn/zadpawn.h"
 

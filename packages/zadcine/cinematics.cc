@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/script_args.h"
 #include "position_info.h"
-#include "script_args.h"
 
 namespace {
 

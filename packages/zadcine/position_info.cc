@@ -1,6 +1,6 @@
 #include "position_info.h"
 
-#include "script_args.h"
+#include "core/script_args.h"
 
 IMPLEMENT_NATIVE_CLASS(APositionInfo)
 

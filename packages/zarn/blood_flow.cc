@@ -1,5 +1,7 @@
 #include "zarn/blood_flow.h"
 
+#include "core/script_args.h"
+
 namespace {
 // The growth per unit of Amount: the 32-bit float 0x3D4CCCCD.
 constexpr float kGrowthPerAmount = 0.05f;
@@ -24,8 +26,7 @@ void ABloodFlow::execGrowBloodFlow(FFrame& Stack, void* Result) {
   Guarded("ABloodFlow::execGrowBloodFlow", [&] {
     float Amount = 0.f;
     Stack.Step(Stack.Object, &Amount);
-    Stack.Code++;  // end of parameters
-    if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
+    FinishParms(Stack);
 
     Detach(1);
     // 32-bit float arithmetic: the product and the sum each round to float.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/class_definition.h"
+#include "core/script_args.h"
 
 DEFINE_ENGINE_CLASS(UProbe, UObject, "Probe", "CoreTest")
 DEFINE_ENGINE_CLASS(UProbeChild, UProbe, "ProbeChild", "CoreTest")
@@ -17,11 +18,6 @@ const bool kRegistered = [] {
   GRegisterNative(kStepsTooFarNative, static_cast<Native>(&UProbe::execStepsTooFar));
   return true;
 }();
-
-void FinishParameters(FFrame& Stack) {
-  Stack.Code++;
-  if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
-}
 }  // namespace
 
 std::vector<std::string>& ProbeDestroyLog() {
@@ -50,20 +46,15 @@ void UProbe::execReadOne(FFrame& Stack, void*) {
     std::memset(ReadRaw, 0xEE, sizeof(ReadRaw));
     Stack.Step(Stack.Object, ReadRaw);
   }
-  FinishParameters(Stack);
+  FinishParms(Stack);
   LineSeen = Stack.Line;
 }
 
 void UProbe::execAppendOut(FFrame& Stack, void*) {
-  FString Local;
-  GPropAddr = nullptr;
-  Stack.Step(Stack.Object, &Local);
-  FString& Target = GPropAddr ? *reinterpret_cast<FString*>(GPropAddr) : Local;
-  UObject* Owner = GPropObject;
-  UProperty* Property = GProperty;
-  FinishParameters(Stack);
-  Target += "!";
-  if (Owner) Owner->NetDirty(Property);
+  OutString Appended(Stack);
+  FinishParms(Stack);
+  Appended.Get() += "!";
+  Appended.Tell();
 }
 
 void UProbe::execSkipsNoEnd(FFrame& Stack, void*) {
