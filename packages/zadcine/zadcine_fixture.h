@@ -12,21 +12,10 @@
 #include "cine2.h"
 #include "cinematics.h"
 #include "engine/engine.h"
+#include "host/log_recorder.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
 #include "position_info.h"
-
-// Keeps the log lines written while it is installed.
-class LogRecorder : public FOutputDevice {
- public:
-  LogRecorder() : previous_(GLog) { GLog = this; }
-  ~LogRecorder() override { GLog = previous_; }
-  void Serialize(const char* Line) override { lines.emplace_back(Line); }
-  std::vector<std::string> lines;
-
- private:
-  FOutputDevice* previous_;
-};
 
 // What the script handlers of the controller and the pawn saw.
 struct ScriptEvents {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "host/log_recorder.h"
 #include "host/script_call.h"
 #include "host/testdata/tiny_package.h"
 
@@ -17,18 +18,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
-
-// Keeps the log lines written while it is installed.
-class LogRecorder : public FOutputDevice {
- public:
-  LogRecorder() : previous_(GLog) { GLog = this; }
-  ~LogRecorder() override { GLog = previous_; }
-  void Serialize(const char* line) override { lines.emplace_back(line); }
-  std::vector<std::string> lines;
-
- private:
-  FOutputDevice* previous_;
-};
 
 class PackageHostTest : public ::testing::Test {
  protected:
