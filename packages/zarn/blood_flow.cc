@@ -12,15 +12,10 @@ constexpr double kFinalScale = 0.35;
 
 IMPLEMENT_NATIVE_CLASS(ABloodFlow)
 
+// Every own field's type carries the engine's construction and copy rules.
 ABloodFlow::ABloodFlow() = default;
-
-ABloodFlow::ABloodFlow(const ABloodFlow& Other) : AProjector(Other), FlowValue(Other.FlowValue) {}
-
-ABloodFlow& ABloodFlow::operator=(const ABloodFlow& Other) {
-  AProjector::operator=(Other);
-  FlowValue = Other.FlowValue;
-  return *this;
-}
+ABloodFlow::ABloodFlow(const ABloodFlow& Other) = default;
+ABloodFlow& ABloodFlow::operator=(const ABloodFlow& Other) = default;
 
 void ABloodFlow::execGrowBloodFlow(FFrame& Stack, void* Result) {
   Guarded("ABloodFlow::execGrowBloodFlow", [&] {

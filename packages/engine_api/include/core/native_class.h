@@ -10,9 +10,13 @@
 //     AMyActor& operator=(const AMyActor& Other);
 //     ...own fields...
 //   };
-//   IMPLEMENT_NATIVE_CLASS(AMyActor)               // in the class's source
-//   IMPLEMENT_NATIVE_CLASS_OBJECT(AMyActor, 0, AActor::StaticClass(), "MyActor",
-//                                 GPackage)        // in load order
+//   // In the class's source; defined there, so that the library exports them:
+//   IMPLEMENT_NATIVE_CLASS(AMyActor)
+//   AMyActor::AMyActor() = default;
+//   AMyActor::AMyActor(const AMyActor& Other) = default;
+//   AMyActor& AMyActor::operator=(const AMyActor& Other) = default;
+//   // In the package's package.cc, in load order:
+//   IMPLEMENT_NATIVE_CLASS_OBJECT(AMyActor, 0, AActor::StaticClass(), "MyActor", GPackage)
 //
 // Own fields are plain members, so the language keeps the engine's rules:
 // the default constructor constructs only members that have a constructor
@@ -25,13 +29,17 @@
 // have been destroyed, in that same order, and the memory freed (the
 // destructors are noexcept(false), as UObject's is).
 //
-// The copy constructor and operator= are written by each class, base first,
-// then every own member in declaration order: plain values by value; booleans
-// one bit at a time (`bFlag = Other.bFlag;` for each own bit field), so the
-// bits of the word that other code owns keep their values; strings and lists
-// (TArrayNoInit, FStringNoInit) by their own copy, which copies element by
-// element and leaves a list untouched when it is assigned to itself; colours
-// raw in the copy constructor and through FColor's assignment in operator=.
+// The copy constructor and operator= are the language's: base first, then
+// every own member in declaration order, each by the rule its type carries.
+// Plain values, names and plain structures (core/script_fields.h) go by
+// value; a boolean declared as a one-bit field takes only its own bit, so
+// the bits of its word that other code owns keep their values (in copy
+// constructors too, as Core's -flifetime-dse=1 keeps what the allocation
+// wrote); a word the script declares as a whole is a TBoolWord, which takes
+// only the class's bits; strings and lists (FStringNoInit, TArrayNoInit)
+// copy element by element and leave a list untouched when it is assigned to
+// itself; colours are copied raw by FColor's copy constructor and through its
+// assignment in operator=.
 //
 // Objects are freed through UObject's sized operator delete with the size of
 // the class, which is also the registered size.
@@ -48,13 +56,6 @@
 
 // The object flags of every class object a package builds.
 constexpr uint32_t kNativeClassObjectFlags = 0x04084004;
-
-// Copies a fixed array field (of plain values, structures or names) element
-// by element, for copy constructors and operator=.
-template <typename T, std::size_t N>
-void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
-  for (std::size_t i = 0; i < N; i++) Target[i] = Source[i];
-}
 
 // Declares the frame inside the body of TClass, a native class derived from
 // TSuperClass. The members after it are public.
