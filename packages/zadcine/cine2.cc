@@ -1,4 +1,4 @@
-#include "cine2.h"
+#include "zadcine/cine2.h"
 
 #include "core/script_args.h"
 

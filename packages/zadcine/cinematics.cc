@@ -1,10 +1,11 @@
-#include "cinematics.h"
+#include "zadcine/cinematics.h"
 
 #include <cmath>
 #include <cstring>
 
 #include "core/script_args.h"
-#include "position_info.h"
+#include "zadcine/package.h"
+#include "zadcine/position_info.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
-// The library's entry point on Windows. Declared without the system headers:
-// the loader passes the module handle, the reason and a reserved pointer.
+// The library's entry point on Windows.
+#include <windows.h>
 
-#include "zadcine_api.h"
+#include "zadcine/api.h"
 
 namespace {
-void* ModuleInstance = nullptr;
+// The module instance handle the loader passed last.
+HINSTANCE hInstance = nullptr;
 }  // namespace
 
-extern "C" ZADCINE_API int __stdcall DllMain(void* Instance, unsigned long /*Reason*/,
-                                             void* /*Reserved*/) {
-  ModuleInstance = Instance;
-  return 1;
+extern "C" ZADCINE_API BOOL WINAPI DllMain(HINSTANCE InInstance, DWORD /*Reason*/,
+                                           LPVOID /*Reserved*/) {
+  hInstance = InInstance;
+  return TRUE;
 }

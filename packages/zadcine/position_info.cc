@@ -1,4 +1,4 @@
-#include "position_info.h"
+#include "zadcine/position_info.h"
 
 #include "core/script_args.h"
 

@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "cine2.h"
-#include "cinematics.h"
 #include "engine/engine.h"
 #include "host/log_recorder.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
-#include "position_info.h"
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
 // What the script handlers of the controller and the pawn saw.
 struct ScriptEvents {

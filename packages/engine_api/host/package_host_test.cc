@@ -46,7 +46,7 @@ class PackageHostTest : public ::testing::Test {
 TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   DeclareTinyActor();
   const int32_t objects_before = UObject::GetObjectCount();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ASSERT_TRUE(host.IsLoaded("TinyPkg"));
 
   // Bound through the exports.
@@ -114,7 +114,7 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
 }
 
 TEST_F(PackageHostTest, APropertyOutArgumentTellsTheObject) {
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ATinyActor* probe = NewActor("TinyLayout");  // only to measure the field's offset
   const auto offset = static_cast<int32_t>(reinterpret_cast<uint8_t*>(&probe->Text) -
                                            reinterpret_cast<uint8_t*>(probe));
@@ -139,7 +139,7 @@ TEST_F(PackageHostTest, APropertyOutArgumentTellsTheObject) {
 
 TEST_F(PackageHostTest, GuardNamesTheNativeThatAForeignExceptionLeft) {
   DeclareTinyActor();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ATinyActor* actor = NewActor("TinyGuard");
   appClearUnwind();
   ScriptCall add;
@@ -158,7 +158,7 @@ TEST_F(PackageHostTest, AScriptClassOnTopOfAPackageClassComesAndGoesWithIt) {
                   .ok());
   EXPECT_EQ(host.FindClass("TinyScripted"), nullptr) << "its super class is not loaded yet";
   for (int round = 0; round < 2; round++) {
-    ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+    ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
     UClass* scripted = host.FindClass("TinyScripted");
     ASSERT_NE(scripted, nullptr);
     auto* object = static_cast<ATinyActor*>(host.Create(scripted, FName("Scripted1", FNAME_Add)));
@@ -178,7 +178,7 @@ TEST_F(PackageHostTest, AScriptClassOnTopOfAPackageClassComesAndGoesWithIt) {
 TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
   ASSERT_TRUE(host.Declare(ScriptClass("TinyActor", "Actor").Native("NoSuchNative")).ok());
   const int32_t objects_before = UObject::GetObjectCount();
-  platform::Status status = host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"});
+  platform::Status status = host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr("intATinyActorexecNoSuchNative"));
   EXPECT_FALSE(host.IsLoaded("TinyPkg"));
@@ -186,10 +186,10 @@ TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
   EXPECT_EQ(GNatives[kAddToCounterNative], nullptr);
   EXPECT_EQ(UObject::GetObjectCount(), objects_before);
 
-  status = host.Load(std::string(TINY_PACKAGE_PATH) + ".missing", {"Core"});
+  status = host.Load(std::string(TINYPKG_LIBRARY_PATH) + ".missing", {"Core"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr(".missing"));
-  status = host.Load(TINY_PACKAGE_PATH, {"NoSuchEngineLibrary"});
+  status = host.Load(TINYPKG_LIBRARY_PATH, {"NoSuchEngineLibrary"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr("NoSuchEngineLibrary"));
   EXPECT_FALSE(host.Unload("TinyPkg").ok());
@@ -197,8 +197,8 @@ TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
 
 TEST_F(PackageHostTest, LoadingTheSamePackageTwiceIsRefused) {
   DeclareTinyActor();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
-  platform::Status status = host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"});
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
+  platform::Status status = host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"});
   EXPECT_FALSE(status.ok());
   EXPECT_TRUE(host.IsLoaded("TinyPkg")) << "the first load stays";
   EXPECT_NE(host.FindClass("TinyActor"), nullptr);

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "cinematics.h"
 #include "host/exported_members.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
+#include "zadcine/cinematics.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <utility>
 
-#include "cine2.h"
-#include "cinematics.h"
 #include "engine/engine.h"
 #include "host/log_recorder.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
-#include "position_info.h"
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
 namespace cine_scene {
 namespace {

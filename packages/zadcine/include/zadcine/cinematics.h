@@ -11,7 +11,7 @@
 #include "core/native_class.h"
 #include "core/script_fields.h"
 #include "engine/engine.h"
-#include "zadcine_api.h"
+#include "zadcine/api.h"
 
 class ZADCINE_API ACineController2 : public AController {
   DECLARE_NATIVE_CLASS(ACineController2, AController)

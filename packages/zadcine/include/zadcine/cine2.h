@@ -7,7 +7,7 @@
 
 #include "core/native_class.h"
 #include "core/script_fields.h"
-#include "zadcine_api.h"
+#include "zadcine/api.h"
 #include "zadpawn/zadpawn.h"
 
 struct FCineRecord {
