@@ -11,11 +11,10 @@ TINY_API Native intATinyActorexecAddToCounter = static_cast<Native>(&ATinyActor:
 TINY_API Native intATinyActorexecTakeText = static_cast<Native>(&ATinyActor::execTakeText);
 TINY_API FName TINYPKG_Taken;
 TINY_API void TinyPkgInitNativePackage() { TINYPKG_Taken = FName("Taken", FNAME_Create); }
-// Test access to the copy constructor and assignment of a loaded package.
+// Test access to the copy constructor of a loaded package.
 TINY_API ATinyActor* TinyCopy(ATinyActor* Source, UObject* Outer, FName Name) {
   return new (Outer, Name, 0) ATinyActor(*Source);
 }
-TINY_API void TinyAssign(ATinyActor* Target, const ATinyActor* Source) { *Target = *Source; }
 }
 
 UClass ATinyActor::PrivateStaticClass(EC_NativeConstructor, sizeof(ATinyActor), 0,
