@@ -17,6 +17,12 @@ using engine_host::MemberSymbol;
 using ConstructFn = void (*)(void* memory);
 using HookFn = void (*)();
 
+#ifdef _WIN32
+constexpr bool kHasDllMain = true;
+#else
+constexpr bool kHasDllMain = false;
+#endif
+
 TEST_F(RegistrationTest, ClassObjectsAreBuiltInLoadOrder) {
   struct Case {
     const char* script_name;
@@ -52,7 +58,7 @@ TEST_F(RegistrationTest, ClassObjectsAreBuiltInLoadOrder) {
     host_.Destroy(object);
   }
   EXPECT_STREQ(static_cast<const char*>(Export("GPackage")), "ZADCine");
-  EXPECT_EQ(Export("DllMain") != nullptr, ZADCINE_HAS_DLLMAIN != 0);
+  EXPECT_EQ(Export("DllMain") != nullptr, kHasDllMain);
 }
 
 TEST_F(RegistrationTest, NativesAreExportedAndBoundByName) {

@@ -1,6 +1,7 @@
-// How the package's natives read their arguments from the script frame:
-// the end of the parameter list, and out string arguments that work on the
-// caller's variable.
+// How natives read their arguments from the script frame (core/frame.h): the
+// end of the parameter list, and out string arguments that work on the
+// caller's variable. Header only, for package libraries and the engine's own
+// test classes alike.
 #pragma once
 
 #include "core/core.h"

@@ -1,45 +1,33 @@
-// What the library sets up while it loads, in this order: the class objects
-// (each followed by its autoclass pointer), the event name globals, then the
-// registration of the natives. One translation unit keeps the order fixed.
-#include "cine2.h"
-#include "cinematics.h"
-#include "position_info.h"
-#include "zadcine_api.h"
+// The registration of the ZADCine package. Static initialisation runs in the
+// order of the definitions below: the class objects (each followed by its
+// autoclass pointer), the event name globals, then the registration of the
+// natives. Each class object's destructor is registered as it is built, so
+// unloading destroys them in reverse order.
+#include "zadcine/package.h"
 
-extern "C" {
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
-ZADCINE_API extern const char GPackage[] = "ZADCine";
+const char GPackage[] = "ZADCine";
 
-ZADCINE_API Native intACineController2execGetFirstWord =
+Native intACineController2execGetFirstWord =
     static_cast<Native>(&ACineController2::execGetFirstWord);
-ZADCINE_API Native intACineController2execCharIsNum =
-    static_cast<Native>(&ACineController2::execCharIsNum);
-ZADCINE_API Native intACineController2execFindAnActor =
-    static_cast<Native>(&ACineController2::execFindAnActor);
-ZADCINE_API Native intACineController2execSteering =
-    static_cast<Native>(&ACineController2::execSteering);
-ZADCINE_API Native intACine2execOnTheSpotRotation =
-    static_cast<Native>(&ACine2::execOnTheSpotRotation);
-ZADCINE_API Native intAPositionInfoexecAutoPosition =
-    static_cast<Native>(&APositionInfo::execAutoPosition);
-
-}  // extern "C"
+Native intACineController2execCharIsNum = static_cast<Native>(&ACineController2::execCharIsNum);
+Native intACineController2execFindAnActor = static_cast<Native>(&ACineController2::execFindAnActor);
+Native intACineController2execSteering = static_cast<Native>(&ACineController2::execSteering);
+Native intACine2execOnTheSpotRotation = static_cast<Native>(&ACine2::execOnTheSpotRotation);
+Native intAPositionInfoexecAutoPosition = static_cast<Native>(&APositionInfo::execAutoPosition);
 
 IMPLEMENT_NATIVE_CLASS_OBJECT(APositionInfo, 0, AInfo::StaticClass(), "PositionInfo", GPackage)
-extern "C" {
-ZADCINE_API UClass* autoclassAPositionInfo = APositionInfo::StaticClass();
-}
+UClass* autoclassAPositionInfo = APositionInfo::StaticClass();
 
 IMPLEMENT_NATIVE_CLASS_OBJECT(ACine2, 0, ABaseSoldier::StaticClass(), "Cine2", GPackage)
-extern "C" {
-ZADCINE_API UClass* autoclassACine2 = ACine2::StaticClass();
-}
+UClass* autoclassACine2 = ACine2::StaticClass();
 
 IMPLEMENT_NATIVE_CLASS_OBJECT(ACineController2, 4, AController::StaticClass(), "CineController2",
                               GPackage)
-extern "C" {
-ZADCINE_API UClass* autoclassACineController2 = ACineController2::StaticClass();
-}
+UClass* autoclassACineController2 = ACineController2::StaticClass();
 
 FName ZADCINE_AvoidObstacle;
 FName ZADCINE_EndOfDial;

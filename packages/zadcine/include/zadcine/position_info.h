@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "core/native_class.h"
+#include "core/script_fields.h"
 #include "engine/engine.h"
-#include "script_fields.h"
-#include "zadcine_api.h"
+#include "zadcine/api.h"
 
 class ZADCINE_API APositionInfo : public AInfo {
   DECLARE_NATIVE_CLASS(APositionInfo, AInfo)

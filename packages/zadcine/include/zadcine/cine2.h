@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "core/native_class.h"
-#include "script_fields.h"
-#include "zadcine_api.h"
+#include "core/script_fields.h"
+#include "zadcine/api.h"
 #include "zadpawn/zadpawn.h"
 
 struct FCineRecord {

@@ -1,9 +1,9 @@
-// Field types of the package's script classes that carry the engine's rules
-// themselves, so that each class's constructors and assignment can be the
-// language's member-by-member ones:
-// - plain structures have no constructor: a default constructor leaves them
-//   as the engine's allocation wrote them;
-// - a word of booleans takes only its class's own bits from a source, and the
+// Field types of script classes that carry the engine's copy rules
+// themselves, so that a native class's constructors and assignment can be the
+// language's member-by-member ones (core/native_class.h). Header only.
+// - Plain structures have no constructor: a default constructor leaves them
+//   as the engine's allocation wrote them, and a copy takes them as a unit.
+// - A word of booleans takes only its class's own bits from a source; the
 //   other bits of the word keep their values.
 #pragma once
 
@@ -18,7 +18,7 @@ struct FFourValues {
 };
 
 // A 32-bit word whose bits in OwnBits are the class's booleans (first
-// declared boolean in bit 0).
+// declared boolean in bit 0), for a word the script declares as a whole.
 template <uint32_t OwnBits>
 struct TBoolWord {
   static constexpr uint32_t kOwnBits = OwnBits;
