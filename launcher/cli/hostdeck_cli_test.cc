@@ -188,8 +188,8 @@ TEST_F(HostdeckCliTest, MapsAndModesListWhatTheDialogsList) {
 TEST_F(HostdeckCliTest, LaunchChecksSavesStartsAndPrintsTheCommandLineWithPasswordsHidden) {
   game_.StoreAsGameFolder(*store_);
   ASSERT_EQ(Run({"map", "FBI"}).exit_code, kCliOk);
-  std::string prefix = game_.folder() + platform::NativeRelativePath("\\system\\ucc.exe") +
-                       " server DM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
+  std::string prefix = "\"" + game_.folder() + platform::NativeRelativePath("\\system\\ucc.exe") +
+                       "\" server DM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
                        "?Game=ZARNMP.ZARNMPGameInfo?AdminPassword=";
 
   Result refused = Run({"launch", "txtNumberOfPlayers=21", "txtAccountName=op"});

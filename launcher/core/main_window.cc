@@ -144,7 +144,7 @@ void MainWindow::cmdSetPath_Click() {
 void MainWindow::cmdManage_Click() {
   std::string manager =
       GetPathOfZarn(store_) + platform::NativeRelativePath("\\maps\\mapinstaller.exe");
-  if (!platform::StartProcess(manager, manager).ok()) ui_.ShowMessage(kMapManagerFailed);
+  if (!platform::StartProcess(manager, "").ok()) ui_.ShowMessage(kMapManagerFailed);
 }
 
 void MainWindow::cmdAbout_Click() { ui_.ShowAboutDialog(); }

@@ -350,9 +350,18 @@ TEST_F(MainWindowTest, TheMapManagerStartsWithoutArgumentsOrIsReported) {
   std::filesystem::path manager = game_.File("\\Maps\\mapinstaller.exe");
   window_.cmdManage_Click();
   EXPECT_EQ(ui_.messages, std::vector<Message>{kMapManagerFailed});
-  testing_support::InstallRecordArgs(manager);
-  window_.cmdManage_Click();
-  EXPECT_EQ(testing_support::RecordedArgs(manager), "");
+  for (const std::string& folder : testing_support::InstallationFolders()) {
+    SampleGame game(folder);
+    game.StoreAsGameFolder(*store_);
+    manager = game.File("\\Maps\\mapinstaller.exe");
+    testing_support::InstallRecordArgs(manager);
+    window_.cmdManage_Click();
+    EXPECT_EQ(testing_support::RecordedArgs(manager), "") << folder;
+#ifdef _WIN32
+    EXPECT_EQ(testing_support::ReadFile(manager.string() + ".cmdline"),
+              "\"" + game.folder() + "\\maps\\mapinstaller.exe\"");
+#endif
+  }
   EXPECT_EQ(ui_.messages.size(), 1u);
 }
 
