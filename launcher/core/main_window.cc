@@ -78,6 +78,7 @@ std::optional<PreparedLaunch> MainWindow::PrepareLaunch() {
                                  : c.txtAdministratorPassword;
 
   if (c.txtMap.empty()) return Refuse(kNoMap);
+  if (!FitsInServerUrl(c.txtMap) || c.txtMap.starts_with('-')) return Refuse(kUnsafeMapFile);
   if (!platform::FileExist(launch.game_folder + platform::NativeRelativePath("\\maps\\") +
                            c.txtMap)) {
     return Refuse(kMapFileMissing);
