@@ -18,9 +18,9 @@ namespace platform {
 //   start another program. A console program gets a console of its own, so
 //   closing the starter's console or pressing Ctrl+C there does not end it.
 // - POSIX: no shell. The program is the file ResolvePath finds for
-//   `executable`, its first argument that path as it is (never read back from
-//   a command-line text, which cannot carry a quote in a program token), the
-//   others SplitArguments(arguments). The child gets a session of its own,
+//   `executable`; its first argument is that path itself (never read back from
+//   a command-line text: no program token can carry a quote), the others are
+//   SplitArguments(arguments). The child gets a session of its own,
 //   default signal handling and the starter's standard streams. A Windows
 //   executable is started through `wine` when that is on PATH, which hands it
 //   a command line that splits into the same arguments.
