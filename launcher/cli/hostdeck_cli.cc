@@ -174,8 +174,6 @@ void Type(ServerSettings& controls, std::string_view assignment) {
     throw UsageError(key + " takes at most " + std::to_string(setting->input_limit) +
                      " characters");
   }
-  platform::Status storable = platform::SettingsStore::CheckValue(key, value);
-  if (!storable.ok()) throw UsageError(storable.message());
   SetSettingValue(controls, *setting, value);
 }
 

@@ -107,6 +107,14 @@ LaunchOutcome MainWindow::cmdLaunch_Click() {
   LaunchOutcome outcome;
   std::optional<PreparedLaunch> launch = PrepareLaunch();
   if (!launch) return outcome;
+  // No server is started whose settings the store would refuse to save.
+  for (const platform::SettingsStore::Entry& entry : SavedEntries()) {
+    platform::Status storable = platform::SettingsStore::CheckValue(entry.key, entry.value);
+    if (!storable.ok()) {
+      ui_.ShowMessage(SettingsNotSaved(storable.message()));
+      return outcome;
+    }
+  }
   platform::Status started = StartServer(launch->game_folder, ServerUrl(launch->values));
   if (!started.ok()) {
     ui_.ShowMessage(ServerStartFailed(started.message()));
@@ -166,7 +174,7 @@ void MainWindow::NacistNastaveni() {
   }
 }
 
-platform::Status MainWindow::UlozitNastaveni() {
+std::vector<platform::SettingsStore::Entry> MainWindow::SavedEntries() const {
   std::vector<platform::SettingsStore::Entry> entries;
   auto write = [&](std::string_view key, std::string_view value) {
     entries.push_back({kSection, key, value});
@@ -183,7 +191,11 @@ platform::Status MainWindow::UlozitNastaveni() {
   }
   write("chkSavePasswords", controls_.chkSavePasswords ? "1" : "0");
   write("chkFriendlyFire", controls_.chkFriendlyFire ? "1" : "0");
-  return store_.WriteAll(kApplication, entries);
+  return entries;
+}
+
+platform::Status MainWindow::UlozitNastaveni() {
+  return store_.WriteAll(kApplication, SavedEntries());
 }
 
 void MainWindow::SmazatNastaveni() { controls_ = DefaultSettings(); }

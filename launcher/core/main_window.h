@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/server_command_line.h"
 #include "core/server_settings.h"
@@ -54,7 +55,8 @@ class MainWindow {
 
   // "Launch server": PrepareLaunch, then start the server and save. Once the
   // server has started the program ends without saving again; when a check
-  // refused or the start failed (reported) the window stays, nothing saved.
+  // refused, a value could not be stored or the start failed (reported) the
+  // window stays, nothing saved.
   // The start comes first so that a launch either started and saved, started
   // and reports the save that failed, or did neither.
   LaunchOutcome cmdLaunch_Click();
@@ -87,6 +89,8 @@ class MainWindow {
  private:
   // Shows `message` and answers nothing, for the refusing steps.
   std::nullopt_t Refuse(const Message& message);
+  // What UlozitNastaveni writes: every control into its key, in the store's order.
+  std::vector<platform::SettingsStore::Entry> SavedEntries() const;
 
   platform::SettingsStore& store_;
   std::string own_folder_;

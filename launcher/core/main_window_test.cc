@@ -313,7 +313,7 @@ TEST_F(MainWindowTest, AMapFileNameTheUrlCannotCarryIsRefusedBeforeAnythingIsSav
     window.Form_Load();
     FillIn(window);
     window.controls().txtMap = c.map;
-    std::optional<PreparedLaunch> launch = window.cmdLaunch_Click();
+    std::optional<PreparedLaunch> launch = window.cmdLaunch_Click().started;
     if (!c.accepted) {
       EXPECT_FALSE(launch.has_value()) << c.map;
       EXPECT_EQ(ui.messages, std::vector<Message>{kUnsafeMapFile}) << c.map;
