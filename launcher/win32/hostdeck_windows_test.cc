@@ -239,15 +239,14 @@ TEST_F(HostdeckGuiTest, SettingsThatCannotBeReadAreReportedAtTheStartAndNotSaved
   std::string reason = store_->CheckReadable(kApplication).message();
   ASSERT_FALSE(reason.empty());
 
-  hostdeck_ = std::make_unique<Hostdeck>();
+  hostdeck_ =
+      std::make_unique<testing_support::StartedProgram>(platform::OwnFolder() + "\\Hostdeck.exe");
   ASSERT_TRUE(hostdeck_->started());
   EXPECT_EQ(AnswerMessageBox(),
             "The stored settings cannot be read; they are left as they are and nothing is saved "
             "over them.\n" +
                 reason);
-  main_ = hostdeck_->WaitForForm(InterfaceForm());
-  ASSERT_NE(main_, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_; }));
+  ASSERT_NE(WaitForMainWindow(*hostdeck_, InterfaceForm()), nullptr);
   EXPECT_EQ(MainText("txtServerName"), "Kept") << "what can be read is shown";
   EXPECT_EQ(MainText("txtPort"), "7777") << "what cannot, at its default";
   TypeInto(Main("txtServerName"), "Typed over");
