@@ -12,6 +12,15 @@ function(zarn_target_defaults target)
   endif()
 endfunction()
 
+# zarn_shares_exceptions(<target>): C++ exceptions cross between <target> and
+# whatever links it, so on Windows all of them take the compiler's runtime as
+# DLLs (cmake/windows_runtime.cmake).
+function(zarn_shares_exceptions target)
+  set_property(TARGET ${target} PROPERTY ZARN_SHARES_EXCEPTIONS ON)
+  set_property(TARGET ${target} PROPERTY INTERFACE_ZARN_SHARES_EXCEPTIONS ON)
+  set_property(TARGET ${target} APPEND PROPERTY COMPATIBLE_INTERFACE_BOOL ZARN_SHARES_EXCEPTIONS)
+endfunction()
+
 # zarn_program_path(<var> <path>): <path> as a program of this build sees it.
 # Under Wine the Unix root is drive Z:.
 function(zarn_program_path var path)
