@@ -99,7 +99,7 @@ class Hostdeck {
       HWND found;
     } search{process_.dwProcessId, window_class, title, nullptr};
     EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
+        [](HWND window, LPARAM context) WINAPI -> BOOL {
           auto* s = reinterpret_cast<Search*>(context);
           DWORD process = 0;
           GetWindowThreadProcessId(window, &process);
