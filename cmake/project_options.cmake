@@ -30,14 +30,27 @@ function(zarn_program_path var path)
   set(${var} ${path} PARENT_SCOPE)
 endfunction()
 
-# zarn_add_test(<name> SOURCES <files...> LIBS <libs...>): one GoogleTest program,
-# registered as one CTest test that writes its results as XML for scripts/check.
+# zarn_add_test(<name> [ON_SCREEN] SOURCES <files...> LIBS <libs...>): one GoogleTest
+# program, registered as one CTest test that writes its results as XML for
+# scripts/check. ON_SCREEN: it drives real windows, so it runs on an X screen of
+# its own (scripts/xvfb-wine-run) in the Wine prefix kept for that, one such
+# test at a time, and may photograph the windows into build/<preset>/screenshots.
 function(zarn_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "ON_SCREEN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   zarn_target_defaults(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
   zarn_program_path(results ${CMAKE_BINARY_DIR}/test-results/${name}.xml)
-  set_tests_properties(${name} PROPERTIES LABELS gtest ENVIRONMENT "GTEST_OUTPUT=xml:${results}")
+  set(environment "GTEST_OUTPUT=xml:${results}")
+  if(ARG_ON_SCREEN)
+    add_test(NAME ${name}
+             COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-wine-run ${ZARN_WINE_ARCH}
+                     ${CMAKE_BINARY_DIR}/gui-wineprefix $<TARGET_FILE:${name}>)
+    list(APPEND environment "ZARN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 400 RESOURCE_LOCK gui-wineprefix)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS gtest ENVIRONMENT "${environment}")
 endfunction()

@@ -10,28 +10,34 @@ struct SplitCase {
   std::vector<std::string> args;
 };
 
-class SplitCommandLineTest : public ::testing::TestWithParam<SplitCase> {};
+class SplitArgumentsTest : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitCommandLineTest, SplitsAsTheWindowsRuntimeDoes) {
-  EXPECT_EQ(SplitCommandLine(GetParam().text), GetParam().args);
+TEST_P(SplitArgumentsTest, SplitsAsTheWindowsRuntimeDoes) {
+  EXPECT_EQ(SplitArguments(GetParam().text), GetParam().args);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SplitCommandLineTest,
-    ::testing::Values(
-        SplitCase{"", {""}}, SplitCase{"game.exe", {"game.exe"}},
-        SplitCase{"game.exe ", {"game.exe"}},
-        SplitCase{"C:\\Program Files\\ZARN\\system\\ucc.exe server DM_Base2.unr?NP=6 -port=7777",
-                  {"C:\\Program", "Files\\ZARN\\system\\ucc.exe", "server", "DM_Base2.unr?NP=6",
-                   "-port=7777"}},
-        // The program name takes backslashes literally and quotes only group.
-        SplitCase{"\"C:\\Program Files\\a\\\" x", {"C:\\Program Files\\a\\", "x"}},
-        SplitCase{"p  a\t\tb", {"p", "a", "b"}}, SplitCase{"p \"a b\" c", {"p", "a b", "c"}},
-        SplitCase{"p a\\\\b", {"p", "a\\\\b"}}, SplitCase{"p a\\\"b", {"p", "a\"b"}},
-        SplitCase{"p a\\\\\"b c\"", {"p", "a\\b c"}}, SplitCase{"p \"a\"\"b\"", {"p", "a\"b"}},
-        SplitCase{"p \"\"", {"p", ""}},
-        SplitCase{"p \"unterminated text", {"p", "unterminated text"}},
-        SplitCase{"p $(touch x) ;|&", {"p", "$(touch", "x)", ";|&"}}));
+    Cases, SplitArgumentsTest,
+    ::testing::Values(SplitCase{"", {}}, SplitCase{" \t ", {}},
+                      SplitCase{"-windowed", {"-windowed"}},
+                      SplitCase{"server DM_Base2.unr?NP=6 -port=7777",
+                                {"server", "DM_Base2.unr?NP=6", "-port=7777"}},
+                      SplitCase{"a  b\t\tc ", {"a", "b", "c"}},
+                      SplitCase{"\"a b\" c", {"a b", "c"}}, SplitCase{"a\\\\b", {"a\\\\b"}},
+                      SplitCase{"a\\\"b", {"a\"b"}}, SplitCase{"a\\\\\"b c\"", {"a\\b c"}},
+                      SplitCase{"\"a\"\"b\"", {"a\"b"}}, SplitCase{"\"\"", {""}},
+                      SplitCase{"\"unterminated text", {"unterminated text"}},
+                      SplitCase{"$(touch x) ;|&", {"$(touch", "x)", ";|&"}}));
+
+TEST(CommandLineOfTest, QuotesTheProgramAsOneTokenAndAddsTheArguments) {
+  EXPECT_EQ(CommandLineOf("C:\\Program Files\\ZARN\\system\\ucc.exe", "server x -port=1"),
+            "\"C:\\Program Files\\ZARN\\system\\ucc.exe\" server x -port=1");
+  EXPECT_EQ(CommandLineOf("C:\\Games\\maps\\mapinstaller.exe", ""),
+            "\"C:\\Games\\maps\\mapinstaller.exe\"");
+  std::string line =
+      CommandLineOf("C:\\Program Files\\ZARN\\system\\ZARN.exe", "-windowed  \"a b\"");
+  EXPECT_EQ(ArgumentsOf(line), "-windowed  \"a b\"");
+}
 
 TEST(ArgumentsOfTest, IsTheTextAfterTheProgramAndItsBlanks) {
   EXPECT_EQ(ArgumentsOf(""), "");
@@ -39,6 +45,10 @@ TEST(ArgumentsOfTest, IsTheTextAfterTheProgramAndItsBlanks) {
   EXPECT_EQ(ArgumentsOf("ZARN.exe "), "");
   EXPECT_EQ(ArgumentsOf("ZARN.exe \t -windowed  \"a  b\" "), "-windowed  \"a  b\" ");
   EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\ZARN14\\ZARN.exe\" DM_Banque.unr"), "DM_Banque.unr");
+  // The program token takes backslashes literally and quotes only group.
+  EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\a\\\" x"), "x");
+  EXPECT_EQ(ArgumentsOf("C:\\Pro\"gram Fi\"les\\a.exe x"), "x");
+  EXPECT_EQ(ArgumentsOf("C:\\Program Files\\a.exe x"), "Files\\a.exe x");
 }
 
 TEST(JoinArgumentsTest, SplittingGivesTheArgumentsBack) {
@@ -52,9 +62,8 @@ TEST(JoinArgumentsTest, SplittingGivesTheArgumentsBack) {
   };
   for (const auto& args : cases) {
     std::string text = JoinArguments(args);
-    std::vector<std::string> expected = {"game.exe"};
-    expected.insert(expected.end(), args.begin(), args.end());
-    EXPECT_EQ(SplitCommandLine("game.exe " + text), expected) << text;
+    EXPECT_EQ(SplitArguments(text), args) << text;
+    EXPECT_EQ(SplitArguments(ArgumentsOf(CommandLineOf("C:\\a b\\game.exe", text))), args) << text;
   }
   EXPECT_EQ(JoinArguments({"-windowed", "DM_Banque.unr"}), "-windowed DM_Banque.unr");
 }

@@ -9,36 +9,50 @@ namespace platform {
 namespace {
 
 using testing_support::InstallRecordArgs;
+using testing_support::ReadFile;
 using testing_support::RecordedArgs;
 using testing_support::TempDir;
 
-TEST(StartProcessTest, PassesTheCommandLineWithoutAShellSeeingIt) {
-  TempDir game;
-  std::string folder = game.str() + NativeRelativePath("\\Program Files\\ZARN");
-  std::string server = folder + NativeRelativePath("\\system\\ucc.exe");
-  InstallRecordArgs(server);
-  std::string url = "DM_Base2.unr?SN=a_b?GSAlias=\"x y\"?$(touch pwned);echo -port=7777";
-  Status status = StartProcess(server, server + " server " + url);
-  ASSERT_TRUE(status.ok()) << status.message();
-  // Unquoted as built: the blanks split the text exactly as Windows splits it.
-  EXPECT_EQ(RecordedArgs(server),
-            "Files" + NativeRelativePath("\\ZARN\\system\\ucc.exe") +
-                "\nserver\nDM_Base2.unr?SN=a_b?GSAlias=x y?$(touch\npwned);echo\n-port=7777\n");
-  EXPECT_FALSE(std::filesystem::exists("pwned"));
+TEST(StartProcessTest, TheProgramReceivesExactlyItsArgumentsWhereverItLies) {
+  for (const std::string& folder : testing_support::InstallationFolders()) {
+    TempDir game;
+    std::string server = game.str() + folder + NativeRelativePath("\\system\\ucc.exe");
+    InstallRecordArgs(server);
+    std::string arguments =
+        "server DM_Base2.unr?SN=a_b?GSAlias=\"x y\"?$(touch pwned);echo -port=7777";
+    Status status = StartProcess(server, arguments);
+    ASSERT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(RecordedArgs(server),
+              "server\nDM_Base2.unr?SN=a_b?GSAlias=x y?$(touch\npwned);echo\n-port=7777\n")
+        << folder;
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
 #ifdef _WIN32
-  EXPECT_EQ(testing_support::ReadFile(server + ".cmdline"), server + " server " + url);
+    EXPECT_EQ(ReadFile(server + ".cmdline"), "\"" + server + "\" " + arguments);
+    EXPECT_EQ(ReadFile(server + ".console"), "1") << "not a console of its own";
+#endif
+  }
+}
+
+TEST(StartProcessTest, WithoutArgumentsTheProgramGetsNone) {
+  TempDir game;
+  std::string manager = game.str() + NativeRelativePath("\\Program Files\\ZARN\\maps\\m.exe");
+  InstallRecordArgs(manager);
+  ASSERT_TRUE(StartProcess(manager, "").ok());
+  EXPECT_EQ(RecordedArgs(manager), "");
+#ifdef _WIN32
+  EXPECT_EQ(ReadFile(manager + ".cmdline"), "\"" + manager + "\"");
 #endif
 }
 
 TEST(StartProcessTest, BlanksInThePathCannotStartAnotherProgram) {
   TempDir game;
-  // Without the executable given apart, "<dir>/Program Files/..." would start "<dir>/Program".
+  // Split at its blank, "<dir>/Program Files/..." would start "<dir>/Program".
   std::string decoy = game.str() + NativeRelativePath("\\Program");
   std::string real = game.str() + NativeRelativePath("\\Program Files\\game.exe");
   InstallRecordArgs(decoy);
   InstallRecordArgs(real);
-  ASSERT_TRUE(StartProcess(real, real + " -windowed").ok());
-  EXPECT_EQ(RecordedArgs(real), "Files" + NativeRelativePath("\\game.exe") + "\n-windowed\n");
+  ASSERT_TRUE(StartProcess(real, "-windowed").ok());
+  EXPECT_EQ(RecordedArgs(real), "-windowed\n");
   EXPECT_FALSE(FileExist(decoy + ".args"));
 }
 
@@ -47,14 +61,14 @@ TEST(StartProcessTest, FindsTheProgramWhateverItsCase) {
   std::string installed = game.str() + NativeRelativePath("\\System\\UCC.exe");
   InstallRecordArgs(installed);
   std::string asked = game.str() + NativeRelativePath("\\system\\ucc.exe");
-  ASSERT_TRUE(StartProcess(asked, asked + " server").ok());
+  ASSERT_TRUE(StartProcess(asked, "server").ok());
   EXPECT_EQ(RecordedArgs(installed), "server\n");
 }
 
 TEST(StartProcessTest, ReportsAStartThatFailsWithItsReason) {
   TempDir game;
   std::string missing = game.str() + NativeRelativePath("\\system\\ucc.exe");
-  Status status = StartProcess(missing, missing + " server");
+  Status status = StartProcess(missing, "server");
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.message().find(missing), std::string::npos) << status.message();
   EXPECT_GT(status.message().size(), missing.size() + 10) << status.message();

@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
   std::string self = OwnPath();
 #ifdef _WIN32
   WriteRecord(self + ".cmdline", GetCommandLineA());
+  // 1 when it has a console of its own, 0 without one, more when it shares one.
+  DWORD attached[8];
+  WriteRecord(self + ".console", std::to_string(GetConsoleProcessList(attached, 8)));
 #endif
   std::string args;
   for (int i = 1; i < argc; ++i) args += std::string(argv[i]) + "\n";

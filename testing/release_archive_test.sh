@@ -58,7 +58,9 @@ mkdir -p "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$archive") || { echo "FAILED: cannot unpack $archive"; exit 1; }
 # CPack puts everything into one folder named as the archive.
 release=$(find "$work/unpacked" -mindepth 1 -maxdepth 1 -type d -print -quit)
-game="$work/ZARN"
+# Where the game is by default: a folder with blanks.
+game="$work/Program Files/Halvane/ZARN"
+mkdir -p "$(dirname "$game")"
 cp -r "$sample" "$game"
 install_into "$release" "$game"
 system=$(find "$game" -mindepth 1 -maxdepth 1 -iname system -print -quit)
@@ -73,8 +75,8 @@ dry_run_launch() {
     run 60 "$game/hostdeck-cli.exe" mode "Team Deathmatch" &&
     run 60 "$game/hostdeck-cli.exe" launch txtAccountName=operator txtAccountPassword=secret \
       --dry-run &&
-    printed '\system\ucc.exe server DM_Banque.unr?' && printed 'Game=ZARNMP.ZARNMPTeamGameInfo' &&
-    printed 'GSPassword=***'
+    printed "\"$(windows_path "$game")\\system\\ucc.exe\" server DM_Banque.unr?" &&
+    printed 'Game=ZARNMP.ZARNMPTeamGameInfo' && printed 'GSPassword=***'
 }
 check "hostdeck-cli.exe dry-run launch of the sample game (map from MapList, mode from Modes)" \
   dry_run_launch

@@ -16,8 +16,8 @@ extern char** environ;
 namespace testing_support {
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments) {
-  std::vector<std::string> args = platform::SplitCommandLine("program " + arguments);
-  args[0] = program.string();
+  std::vector<std::string> args = {program.string()};
+  for (std::string& arg : platform::SplitArguments(arguments)) args.push_back(std::move(arg));
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_line.h"
 #include "testing/run_program.h"
 #include "testing/temp_dir.h"
 
@@ -25,7 +26,7 @@ std::string TextOf(const std::filesystem::path& path) {
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::string& arguments) {
   std::string path = program.string();
-  std::string command_line = "\"" + path + "\" " + arguments;
+  std::string command_line = platform::CommandLineOf(path, arguments);
   std::vector<char> text(command_line.begin(), command_line.end());
   text.push_back('\0');
   TempDir printed;

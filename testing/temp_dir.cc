@@ -26,6 +26,16 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::vector<std::string> InstallationFolders() {
+#ifdef _WIN32
+  return {"\\ZARN", "\\Program Files\\Halvane\\ZARN",
+          "\\Games  2\\Kestrin's ZARN & co;%PATH% (1.4)"};
+#else
+  return {"/ZARN", "/Program Files/Halvane/ZARN", "/Games  2/Kestrin's ZARN & co;$HOME (1.4)",
+          "/My \"Games\"/ZARN", "/a\\\"/ZARN\\\\\" \t/Gr\xfcn"};
+#endif
+}
+
 void WriteFile(const std::filesystem::path& path, const std::string& content) {
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -48,15 +58,14 @@ bool WaitForFile(const std::filesystem::path& path, std::chrono::milliseconds li
   return true;
 }
 
-void InstallRecordArgs(const std::filesystem::path& path) {
+void InstallRecordArgs(const std::filesystem::path& path, const std::filesystem::path& stand_in) {
   std::filesystem::create_directories(path.parent_path());
-  std::filesystem::copy_file(ZARN_RECORD_ARGS_PROGRAM, path,
-                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(stand_in, path, std::filesystem::copy_options::overwrite_existing);
 }
 
-std::string RecordedArgs(const std::filesystem::path& path) {
+std::string RecordedArgs(const std::filesystem::path& path, std::chrono::milliseconds limit) {
   std::filesystem::path record = path.string() + ".args";
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  auto deadline = std::chrono::steady_clock::now() + limit;
   // Wine renames a file while still holding it without read sharing, so the
   // record can show under its name a moment before it can be opened.
   for (;;) {

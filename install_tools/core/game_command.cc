@@ -6,9 +6,8 @@
 namespace install_tools {
 
 GameCommand BuildGameCommand(std::string_view own_folder, std::string_view arguments) {
-  std::string executable = CutEnd(own_folder, 6) + platform::NativeRelativePath("system\\ZARN.exe");
-  std::string command_line = executable + " " + std::string(arguments);
-  return {std::move(executable), std::move(command_line)};
+  return {CutEnd(own_folder, 6) + platform::NativeRelativePath("system\\ZARN.exe"),
+          std::string(arguments)};
 }
 
 }  // namespace install_tools

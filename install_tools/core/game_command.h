@@ -9,15 +9,16 @@
 namespace install_tools {
 
 struct GameCommand {
-  std::string executable;    // the game program, given to the process start apart
-  std::string command_line;  // its whole command line, as the game receives it
+  std::string executable;  // the game program
+  std::string arguments;   // its argument text, as the process start takes it
 };
 
 // The game root is `own_folder` less its last six characters, which keeps the
 // separator before the launcher's folder (empty when the folder is shorter, so
 // the game is then looked for relative to the current folder). The executable
-// is the game root followed by "system\ZARN.exe"; the command line is the
-// executable, unquoted, one blank and `arguments` exactly as given.
+// is the game root followed by "system\ZARN.exe"; the arguments are
+// `arguments`, the launcher's own argument text, exactly as given, so the game
+// receives exactly the launcher's arguments.
 GameCommand BuildGameCommand(std::string_view own_folder, std::string_view arguments);
 
 }  // namespace install_tools

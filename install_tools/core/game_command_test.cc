@@ -10,14 +10,12 @@ namespace {
 using platform::NativeRelativePath;
 
 TEST(BuildGameCommandTest, GameRootIsTheOwnFolderLessItsSixCharacterName) {
-  std::string folder = NativeRelativePath("C:\\Games\\ZARN\\ZARN14");
-  std::string game = NativeRelativePath("C:\\Games\\ZARN\\system\\ZARN.exe");
+  std::string folder = NativeRelativePath("C:\\Program Files\\ZARN\\ZARN14");
   GameCommand command = BuildGameCommand(folder, "-windowed  \"a b\" ");
-  EXPECT_EQ(command.executable, game);
-  EXPECT_EQ(command.command_line, game + " -windowed  \"a b\" ");
-  EXPECT_EQ(BuildGameCommand(folder, "").command_line, game + " ");
+  EXPECT_EQ(command.executable, NativeRelativePath("C:\\Program Files\\ZARN\\system\\ZARN.exe"));
+  EXPECT_EQ(command.arguments, "-windowed  \"a b\" ");
   // A drive root: the game is looked for relative to the current folder.
-  EXPECT_EQ(BuildGameCommand("C:", "x").command_line, NativeRelativePath("system\\ZARN.exe x"));
+  EXPECT_EQ(BuildGameCommand("C:", "x").executable, NativeRelativePath("system\\ZARN.exe"));
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include "platform/own_folder.h"
 #include "zarn_detect/form1.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::string message = install_tools::ProbeInstallation(platform::OwnFolder());
   if (message.empty()) return 0;
-  return zarn_detect::Form1::ShowMessage(instance, message);
+  // The window is there until OK, Enter, Esc or its close box ends the program.
+  return zarn_detect::Form1(message).ShowModal(nullptr) ? 0 : 1;
 }

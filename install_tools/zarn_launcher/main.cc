@@ -9,6 +9,6 @@
 int main() {
   install_tools::GameCommand command =
       install_tools::BuildGameCommand(platform::OwnFolder(), platform::OwnArguments());
-  platform::StartProcess(command.executable, command.command_line);
+  platform::StartProcess(command.executable, command.arguments);
   return 0;
 }

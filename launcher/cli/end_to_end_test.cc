@@ -25,7 +25,13 @@ void ExpectDone(const ProgramRun& run) {
 
 TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
   testing_support::SettingsSandbox sandbox("LaunchdeckByKestrin");
+  // Installed where the default installation is, and on POSIX in a folder
+  // whose name holds quotes too.
+#ifdef _WIN32
   SampleGame game;
+#else
+  SampleGame game("/Program Files/Halvane \"ZARN\" 1.4");
+#endif
 
   ProgramRun refused = Cli({"launch"});
   EXPECT_EQ(refused.exit_code, 1);
@@ -49,11 +55,11 @@ TEST(HostdeckCliEndToEndTest, SetChooseAndLaunchTheStandInServer) {
   EXPECT_EQ(testing_support::RecordedArgs(game.server()), "server\n" + url + "\n-port=7777\n");
 #ifdef _WIN32
   EXPECT_EQ(testing_support::ReadFile(game.server().string() + ".cmdline"),
-            server + " server " + url + " -port=7777");
+            "\"" + server + "\" server " + url + " -port=7777");
 #endif
   EXPECT_EQ(launched.output,
-            server +
-                " server SB_USA2.unr?GameIdx=4?MapName=Docks?NP=06?FF=1?FR=20?TI=0"
+            "\"" + server +
+                "\" server SB_USA2.unr?GameIdx=4?MapName=Docks?NP=06?FF=1?FR=20?TI=0"
                 "?Game=ZARNMP.ZARNMPBombGame?AdminPassword=***?Password=***?SN=E2E_Server"
                 "?Mutator=?GS=1?ServerName=E2E_Server?GSAlias=op?GSPassword=***"
                 "?IsPrivate=Y?GamePassword=*** -port=7777\n");

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/game_folder.h"
+#include "core/message.h"
 #include "platform/files.h"
 #include "platform/own_folder.h"
 #include "test_support/sample_game.h"
@@ -188,8 +189,8 @@ TEST_F(HostdeckCliTest, MapsAndModesListWhatTheDialogsList) {
 TEST_F(HostdeckCliTest, LaunchChecksSavesStartsAndPrintsTheCommandLineWithPasswordsHidden) {
   game_.StoreAsGameFolder(*store_);
   ASSERT_EQ(Run({"map", "FBI"}).exit_code, kCliOk);
-  std::string prefix = game_.folder() + platform::NativeRelativePath("\\system\\ucc.exe") +
-                       " server DM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
+  std::string prefix = "\"" + game_.folder() + platform::NativeRelativePath("\\system\\ucc.exe") +
+                       "\" server DM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
                        "?Game=ZARNMP.ZARNMPGameInfo?AdminPassword=";
 
   Result refused = Run({"launch", "txtNumberOfPlayers=21", "txtAccountName=op"});
@@ -218,6 +219,47 @@ TEST_F(HostdeckCliTest, LaunchChecksSavesStartsAndPrintsTheCommandLineWithPasswo
             "server\nDM_Amos.unr?GameIdx=0?MapName=FBI?NP=8?FF=0?FR=20?TI=0"
             "?Game=ZARNMP.ZARNMPGameInfo?AdminPassword=kw3pqzrvmtb?SN=ZARNServer?Mutator=?GS=1"
             "?ServerName=ZARNServer?GSAlias=op?GSPassword=secret?IsPrivate=N\n-port=7777\n");
+}
+
+TEST_F(HostdeckCliTest, LaunchTidiesTheTitleAndRefusesMapFileNamesTheUrlCannotCarry) {
+  game_.StoreAsGameFolder(*store_);
+  struct Case {
+    std::string title;
+    std::string map;
+    std::string shown_title;  // empty: the map file is refused
+  };
+  for (const Case& c : std::vector<Case>{
+           {"a b\tc", "DM-x.unr", "a_b_c"},
+           {"say \"hi\"?x=1", "DM_x-1.unr", "say__hi__x_1"},
+           {"\x01\x7f\n", "DM_a=b;&'(1).unr", "___"},
+           {"ok", "My Map.unr", ""},
+           {"ok", "DM_My\tMap.unr", ""},
+           {"ok", "DM_\"Map\".unr", ""},
+           {"ok", "DM_x?Mutator=y.unr", ""},
+           {"ok", "DM-x -port=1.unr", ""},
+           {"ok", "-DM_x.unr", ""},
+       }) {
+    // As an earlier run chose it: Windows file names cannot hold some of these.
+    ASSERT_TRUE(store_->Write(kApplication, kSection, "txtMap", c.map).ok());
+    if (!c.shown_title.empty()) game_.Add("\\Maps\\" + c.map);
+    Result launch = Run({"launch", "txtServerName=" + c.title, "txtAccountName=op",
+                         "txtAccountPassword=pw", "--dry-run"});
+    if (c.shown_title.empty()) {
+      EXPECT_EQ(launch.exit_code, kCliRefused) << c.map;
+      EXPECT_EQ(launch.err, "warning: " + kUnsafeMapFile.text + "\n") << c.map;
+      EXPECT_EQ(launch.out, "");
+      continue;
+    }
+    EXPECT_EQ(launch.exit_code, kCliOk) << c.map << ": " << launch.err;
+    EXPECT_NE(launch.out.find("\" server " + c.map + "?GameIdx=0?"), std::string::npos)
+        << launch.out;
+    EXPECT_NE(launch.out.find("?SN=" + c.shown_title + "?Mutator="), std::string::npos)
+        << launch.out;
+    EXPECT_NE(launch.out.find("?ServerName=" + c.shown_title + "?GSAlias="), std::string::npos)
+        << launch.out;
+  }
+  EXPECT_EQ(Stored("txtServerName"), "<absent>");  // a dry run saves nothing
+  EXPECT_FALSE(platform::FileExist(game_.server().string() + ".args"));
 }
 
 }  // namespace

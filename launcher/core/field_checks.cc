@@ -17,9 +17,13 @@ bool Cislo(std::string_view Vstup, std::int32_t VetsiNez, std::int32_t MensiNez)
 }
 
 bool CheckServerName(std::string& title) {
-  std::replace(title.begin(), title.end(), ' ', '_');
-  std::replace(title.begin(), title.end(), '?', '_');
-  std::replace(title.begin(), title.end(), '=', '_');
+  std::replace_if(
+      title.begin(), title.end(),
+      [](char c) {
+        auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f || c == ' ' || c == '?' || c == '=' || c == '"';
+      },
+      '_');
   return !title.empty();
 }
 

@@ -15,8 +15,10 @@ namespace hostdeck {
 // refused whatever their value, so no locale can make "1,000" or "80.5" a port.
 bool Cislo(std::string_view Vstup, std::int32_t VetsiNez, std::int32_t MensiNez);
 
-// Replaces every blank, "?" and "=" in `title` by "_" whatever the answer (the
-// server URL cannot carry them); true when the title is not empty.
+// Replaces every blank, "?", "=", quotation mark, tab and other control
+// character in `title` by "_" whatever the answer (the server URL cannot carry
+// them: they would end or split it, or start options); true when the title is
+// not empty.
 bool CheckServerName(std::string& title);
 
 // "1" to "9" and "01" to "20".

@@ -96,13 +96,22 @@ TEST(FieldChecksTest, ServerNameReplacesWhatTheUrlCannotCarryWhateverTheAnswer) 
     bool accepted;
     std::string shown_after;
   };
-  for (const TitleCase& c : std::vector<TitleCase>{{"a b?c=d", true, "a_b_c_d"},
-                                                   {"   ", true, "___"},
-                                                   {"ZARNServer", true, "ZARNServer"},
-                                                   {"", false, ""}}) {
+  for (const TitleCase& c :
+       std::vector<TitleCase>{{"a b?c=d", true, "a_b_c_d"},
+                              {"   ", true, "___"},
+                              {"a\tb", true, "a_b"},
+                              {"say \"hi\"", true, "say__hi_"},
+                              {"\"", true, "_"},
+                              {std::string("a\0b", 3), true, "a_b"},
+                              {"\x01\x08\n\r\x1b\x1f\x7f", true, "_______"},
+                              // Kept: what the URL can carry, letters of the code page among it.
+                              {"ZARNServer", true, "ZARNServer"},
+                              {"-x\\y&z;'$(1)%P%!~#", true, "-x\\y&z;'$(1)%P%!~#"},
+                              {"Gr\xfcn\xa0\x80\xff", true, "Gr\xfcn\xa0\x80\xff"},
+                              {"", false, ""}}) {
     std::string box = c.typed;
     EXPECT_EQ(CheckServerName(box), c.accepted) << "\"" << c.typed << "\"";
-    EXPECT_EQ(box, c.shown_after);
+    EXPECT_EQ(box, c.shown_after) << "\"" << c.typed << "\"";
   }
 }
 

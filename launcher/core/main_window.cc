@@ -78,6 +78,7 @@ std::optional<PreparedLaunch> MainWindow::PrepareLaunch() {
                                  : c.txtAdministratorPassword;
 
   if (c.txtMap.empty()) return Refuse(kNoMap);
+  if (!FitsInServerUrl(c.txtMap) || c.txtMap.starts_with('-')) return Refuse(kUnsafeMapFile);
   if (!platform::FileExist(launch.game_folder + platform::NativeRelativePath("\\maps\\") +
                            c.txtMap)) {
     return Refuse(kMapFileMissing);
@@ -144,7 +145,7 @@ void MainWindow::cmdSetPath_Click() {
 void MainWindow::cmdManage_Click() {
   std::string manager =
       GetPathOfZarn(store_) + platform::NativeRelativePath("\\maps\\mapinstaller.exe");
-  if (!platform::StartProcess(manager, manager).ok()) ui_.ShowMessage(kMapManagerFailed);
+  if (!platform::StartProcess(manager, "").ok()) ui_.ShowMessage(kMapManagerFailed);
 }
 
 void MainWindow::cmdAbout_Click() { ui_.ShowAboutDialog(); }

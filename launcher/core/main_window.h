@@ -36,7 +36,7 @@ class MainWindow {
   // Loads the settings.
   void Form_Load();
 
-  // Steps 1 to 18 of the launch: every check in its order, the first failing
+  // The launch up to the save: every check in its order, the first failing
   // one reporting; fills the launch values. Control texts that a step tidies
   // (the sabotage map, the title, a time of "00") keep their new texts even
   // when a later step refuses. Saves and starts nothing.

@@ -151,6 +151,10 @@ TEST_F(MainWindowTest, TheLaunchValuesCarryWhatTheBoxesHold) {
            {"title of three blanks",
             [](ServerSettings& s) { s.txtServerName = "   "; },
             {"?SN=___?"}},
+           {"tab, quotes and control characters in the title",
+            [](ServerSettings& s) { s.txtServerName = "\"a\tb\x01\n\x7f\""; },
+            {"?SN=_a_b____?Mutator=", "?ServerName=_a_b____?GSAlias="},
+            [](const ServerSettings& s) { EXPECT_EQ(s.txtServerName, "_a_b____"); }},
            {"own administrator password",
             [](ServerSettings& s) { s.txtAdministratorPassword = "boss"; },
             {"?AdminPassword=boss?SN="}},
@@ -247,6 +251,14 @@ TEST_F(MainWindowTest, OnlyTheFirstFailingStepReportsAndNothingIsSaved) {
             [](ServerSettings& s) { s.txtAdministratorPassword = "x?IsPrivate=N"; },
             kUnsafeAdministratorPassword},
            {"no map", [](ServerSettings& s) { s.txtMap = ""; }, kNoMap},
+           {"unsafe server password before the map file name",
+            [](ServerSettings& s) {
+              s.txtServerPassword = "a b";
+              s.txtMap = "-x.unr";
+            },
+            kUnsafeServerPassword},
+           {"map file name before the file",
+            [](ServerSettings& s) { s.txtMap = "My Gone Map.unr"; }, kUnsafeMapFile},
            {"map file missing", [](ServerSettings& s) { s.txtMap = "DM_Gone.unr"; },
             kMapFileMissing},
            {"mode refused by the map", [](ServerSettings& s) { s.txtMode = "Capture the Flag"; },
@@ -272,6 +284,46 @@ TEST_F(MainWindowTest, OnlyTheFirstFailingStepReportsAndNothingIsSaved) {
     EXPECT_EQ(ui.messages, std::vector<Message>{c.expected}) << c.name;
     EXPECT_EQ(Stored("txtMap"), "<absent>") << c.name;
     EXPECT_FALSE(platform::FileExist(fresh_game.server().string() + ".args")) << c.name;
+  }
+}
+
+TEST_F(MainWindowTest, AMapFileNameTheUrlCannotCarryIsRefusedBeforeAnythingIsSaved) {
+  struct Case {
+    std::string map;
+    bool accepted;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"My Map.unr", false},
+           {"DM_My\tMap.unr", false},
+           {"DM_\"Map\".unr", false},
+           {"DM_x?Mutator=y.unr", false},
+           {"DM-x -port=1.unr", false},
+           {"-DM_x.unr", false},
+           {"-port=1.unr", false},
+           {"DM-x.unr", true},
+           {"DM_x-1.unr", true},
+           {"DM_a=b;&'$(1)[2]%x%.unr", true},
+       }) {
+    SampleGame game;
+    game.StoreAsGameFolder(*store_);
+    game.Add("\\Maps\\" + c.map);
+    RecordingUi ui;
+    MainWindow window(*store_, platform::OwnFolder(), ui);
+    window.Form_Load();
+    FillIn(window);
+    window.controls().txtMap = c.map;
+    std::optional<PreparedLaunch> launch = window.cmdLaunch_Click();
+    if (!c.accepted) {
+      EXPECT_FALSE(launch.has_value()) << c.map;
+      EXPECT_EQ(ui.messages, std::vector<Message>{kUnsafeMapFile}) << c.map;
+      EXPECT_EQ(Stored("txtMap"), "<absent>") << c.map;
+      EXPECT_FALSE(platform::FileExist(game.server().string() + ".args")) << c.map;
+      continue;
+    }
+    ASSERT_TRUE(launch.has_value()) << c.map << ": " << ui.messages.front().text;
+    std::string url = ServerUrl(launch->values);
+    EXPECT_TRUE(url.starts_with(c.map + "?GameIdx=0?")) << url;
+    EXPECT_EQ(testing_support::RecordedArgs(game.server()), ReceivedFor(url)) << c.map;
   }
 }
 
@@ -350,9 +402,18 @@ TEST_F(MainWindowTest, TheMapManagerStartsWithoutArgumentsOrIsReported) {
   std::filesystem::path manager = game_.File("\\Maps\\mapinstaller.exe");
   window_.cmdManage_Click();
   EXPECT_EQ(ui_.messages, std::vector<Message>{kMapManagerFailed});
-  testing_support::InstallRecordArgs(manager);
-  window_.cmdManage_Click();
-  EXPECT_EQ(testing_support::RecordedArgs(manager), "");
+  for (const std::string& folder : testing_support::InstallationFolders()) {
+    SampleGame game(folder);
+    game.StoreAsGameFolder(*store_);
+    manager = game.File("\\Maps\\mapinstaller.exe");
+    testing_support::InstallRecordArgs(manager);
+    window_.cmdManage_Click();
+    EXPECT_EQ(testing_support::RecordedArgs(manager), "") << folder;
+#ifdef _WIN32
+    EXPECT_EQ(testing_support::ReadFile(manager.string() + ".cmdline"),
+              "\"" + game.folder() + "\\maps\\mapinstaller.exe\"");
+#endif
+  }
   EXPECT_EQ(ui_.messages.size(), 1u);
 }
 

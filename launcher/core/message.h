@@ -58,6 +58,12 @@ inline const Message kUnsafeAdministratorPassword{
     "marks.",
     Icon::kWarning};
 inline const Message kNoMap{"Please choose a map first.", Icon::kWarning};
+// The map file opens the server URL: a blank, tab or quotation mark would end
+// or split it, a "?" start an option, a leading "-" make it an option itself.
+inline const Message kUnsafeMapFile{
+    "The map file name must not contain blanks, quotes or question marks, nor begin with a minus "
+    "sign. Please rename the map file and choose it again.",
+    Icon::kWarning};
 inline const Message kMapFileMissing{
     "Map file not found. Please select another map from the list and try again.", Icon::kCritical};
 // `Varovani`: the chosen mode is refused by the map's prefix.

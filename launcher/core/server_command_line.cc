@@ -1,9 +1,15 @@
 #include "core/server_command_line.h"
 
+#include "platform/command_line.h"
 #include "platform/files.h"
 #include "platform/process.h"
 
 namespace hostdeck {
+namespace {
+
+std::string ServerArguments(std::string_view url) { return "server " + std::string(url); }
+
+}  // namespace
 
 std::string ServerUrl(const LaunchValues& v) {
   std::string password_piece;
@@ -33,11 +39,11 @@ std::string ServerExecutable(std::string_view game_folder) {
 }
 
 std::string ServerCommandLine(std::string_view game_folder, std::string_view url) {
-  return ServerExecutable(game_folder) + " server " + std::string(url);
+  return platform::CommandLineOf(ServerExecutable(game_folder), ServerArguments(url));
 }
 
 platform::Status StartServer(std::string_view game_folder, std::string_view url) {
-  return platform::StartProcess(ServerExecutable(game_folder), ServerCommandLine(game_folder, url));
+  return platform::StartProcess(ServerExecutable(game_folder), ServerArguments(url));
 }
 
 }  // namespace hostdeck

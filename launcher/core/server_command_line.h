@@ -44,10 +44,14 @@ LaunchValues WithPasswordsMasked(LaunchValues values);
 // The dedicated server program of the game folder.
 std::string ServerExecutable(std::string_view game_folder);
 
-// The game folder, "\system\ucc.exe server " and the URL, exactly.
+// The command line the server is started with, as it is shown: ServerExecutable
+// in quotation marks, then " server " and the URL. The server receives exactly
+// three arguments, "server", the URL up to its blank, and "-port=" with the
+// port, as long as no piece of the URL holds a blank, a tab or a quotation mark
+// (the launch refuses or tidies such pieces).
 std::string ServerCommandLine(std::string_view game_folder, std::string_view url);
 
-// Starts the server with ServerCommandLine, not waited for; it outlives us.
+// Starts the server with that command line, not waited for; it outlives us.
 platform::Status StartServer(std::string_view game_folder, std::string_view url);
 
 }  // namespace hostdeck

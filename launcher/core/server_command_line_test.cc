@@ -4,6 +4,9 @@
 
 #include "platform/files.h"
 #include "testing/temp_dir.h"
+#ifndef _WIN32
+#include "testing/wine.h"
+#endif
 
 namespace hostdeck {
 namespace {
@@ -57,20 +60,52 @@ TEST(ServerUrlTest, MaskingHidesEveryPasswordButKeepsAPublicServerPublic) {
   EXPECT_EQ(url.find("club"), std::string::npos) << url;
 }
 
-TEST(StartServerTest, StartsTheGamesServerWithServerAndTheUrl) {
-  testing_support::TempDir game;
-  std::string server = game.str() + platform::NativeRelativePath("\\System\\ucc.exe");
-  testing_support::InstallRecordArgs(server);
+TEST(StartServerTest, TheServerReceivesExactlyServerTheUrlAndThePortWhereverTheGameIs) {
   std::string url = ServerUrl(Example());
-  EXPECT_EQ(ServerCommandLine(game.str(), url),
-            game.str() + platform::NativeRelativePath("\\system\\ucc.exe") + " server " + url);
+  std::string received = "server\n" + url.substr(0, url.find(' ')) + "\n-port=7777\n";
+  for (const std::string& folder : testing_support::InstallationFolders()) {
+    testing_support::TempDir dir;
+    std::string game = dir.str() + folder;
+    std::string server = game + platform::NativeRelativePath("\\System\\ucc.exe");
+    testing_support::InstallRecordArgs(server);
+    std::string asked = game + platform::NativeRelativePath("\\system\\ucc.exe");
+    EXPECT_EQ(ServerCommandLine(game, url), "\"" + asked + "\" server " + url);
 
-  platform::Status status = StartServer(game.str(), url);
-  ASSERT_TRUE(status.ok()) << status.message();
-  // The blank before -port splits it off, as the server expects.
-  EXPECT_EQ(testing_support::RecordedArgs(server),
-            "server\n" + url.substr(0, url.find(' ')) + "\n-port=7777\n");
+    platform::Status status = StartServer(game, url);
+    ASSERT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(testing_support::RecordedArgs(server), received) << folder;
+#ifdef _WIN32
+    EXPECT_EQ(testing_support::ReadFile(server + ".cmdline"), ServerCommandLine(game, url));
+    EXPECT_EQ(testing_support::ReadFile(server + ".console"), "1") << "not a console of its own";
+#endif
+  }
 }
+
+#ifndef _WIN32
+TEST(StartServerTest, AWindowsServerStartedThroughWineReceivesExactlyItsArguments) {
+  std::string unavailable = testing_support::ReadyWine();
+  if (!unavailable.empty()) GTEST_SKIP() << "Not started through wine: " << unavailable;
+  LaunchValues values = Example();
+  values.title = "a\\b\\";  // backslashes, which the runtime's split treats apart
+  std::string url = ServerUrl(values);
+  for (const std::string& folder : testing_support::InstallationFolders()) {
+    if (folder.find_first_of("\"\\\t\xfc") != std::string::npos) continue;  // no Windows name
+    testing_support::TempDir dir;
+    std::string game = dir.str() + folder;
+    std::string server = game + "/System/ucc.exe";
+    testing_support::InstallRecordArgs(server, testing_support::WindowsRecordArgs());
+    platform::Status status = StartServer(game, url);
+    ASSERT_TRUE(status.ok()) << status.message();
+    // A first start in a new prefix sets the prefix up first.
+    EXPECT_EQ(testing_support::RecordedArgs(server, std::chrono::minutes(2)),
+              "server\n" + url.substr(0, url.find(' ')) + "\n-port=7777\n")
+        << folder;
+    std::string command_line = testing_support::ReadFile(server + ".cmdline");
+    EXPECT_TRUE(command_line.starts_with('"')) << command_line;
+    EXPECT_TRUE(command_line.ends_with("ucc.exe\" server " + url)) << command_line;
+  }
+}
+#endif
 
 TEST(StartServerTest, AMissingServerIsReported) {
   testing_support::TempDir game;

@@ -1,11 +1,13 @@
 #include "gui/forms.h"
 
-#include <cstdlib>
-
 namespace hostdeck::gui {
 namespace {
 
-using enum ControlKind;
+using enum ui::ControlKind;
+using ui::ButtonRole;
+using ui::ControlDesign;
+using ui::FormDesign;
+using ui::Rect;
 
 // Five equal buttons along the bottom, with equal gaps at the sides.
 constexpr int kBottomButtonTop = 7590;
@@ -13,7 +15,7 @@ constexpr Rect BottomButton(int index) { return {110 + index * 1685, kBottomButt
 
 // Hostdeck's main window. Inside the frame: two columns (left from 360, right
 // from 4500, both ending near 8175), then rows across the full width.
-constexpr ControlSpec kInterfaceControls[] = {
+constexpr ControlDesign kInterfaceControls[] = {
     {"Image1", kPicture, "", {0, 0, 8535, 1435}},
     {"fraRam", kFrame, "", {120, 1500, 8295, 5850}},
     {"lblServerName", kLabel, "Server title:", {360, 1770, 3900, 225}},
@@ -61,7 +63,7 @@ constexpr ControlSpec kInterfaceControls[] = {
     {"cmdExit", kButton, "Exit", BottomButton(4), 18},
 };
 
-constexpr ControlSpec kMapControls[] = {
+constexpr ControlDesign kMapControls[] = {
     {"optOfficial", kOptionButton, "Official map", {120, 120, 2175, 315}, 0},
     {"lstOfficial", kFileList, "", {120, 480, 3135, 3210}, 1},
     {"optUnofficial", kOptionButton, "Unofficial map", {3480, 120, 2175, 315}, 2},
@@ -70,21 +72,21 @@ constexpr ControlSpec kMapControls[] = {
     {"cmdCancel", kButton, "Cancel", {1560, 3840, 1335, 375}, 5, ButtonRole::kCancel},
 };
 
-constexpr ControlSpec kModesControls[] = {
+constexpr ControlDesign kModesControls[] = {
     {"filModes", kFileList, "", {120, 120, 3975, 3405}, 0},
     {"cmdOk", kButton, "OK", {120, 3720, 1335, 375}, 1, ButtonRole::kDefault},
     {"cmdCancel", kButton, "Cancel", {1560, 3720, 1335, 375}, 2, ButtonRole::kCancel},
 };
 
 // The text box sits in the frame at (120, 360) of the frame's corner.
-constexpr ControlSpec kPathControls[] = {
+constexpr ControlDesign kPathControls[] = {
     {"fraRam", kFrame, "Path to ZARN", {120, 120, 4455, 855}},
     {"txtPath", kTextBox, "", {240, 480, 4095, 285}, 1},
     {"cmdOk", kButton, "OK", {120, 1200, 1335, 375}, 2, ButtonRole::kDefault},
     {"cmdCancel", kButton, "Cancel", {1560, 1200, 1335, 375}, 3, ButtonRole::kCancel},
 };
 
-constexpr ControlSpec kAboutControls[] = {
+constexpr ControlDesign kAboutControls[] = {
     {"imgIkona", kPicture, "", {2280, 120, 720, 720}},
     {"lblOne", kCentredLabel, kMainCaption, {120, 960, 5175, 255}},
     {"lblTwo", kCentredLabel, "Version 1.0", {120, 1200, 5175, 255}},
@@ -105,30 +107,25 @@ constexpr ControlSpec kAboutControls[] = {
     {"imgPravost", kPicture, "", {1920, 3960, 1500, 1500}},
 };
 
-constexpr FormSpec kInterface{"frmInterface", kMainCaption, {8535, 8205}, kInterfaceControls};
-constexpr FormSpec kMap{"frmMap", "Map selection", {6735, 4305}, kMapControls};
-constexpr FormSpec kModes{"frmModes", "Game mode selection", {4260, 4230}, kModesControls};
-constexpr FormSpec kPath{"frmPath", "ZARN path settings", {4665, 1740}, kPathControls};
-constexpr FormSpec kAbout{
-    "frmAbout", "About Kestrin's Vireruzo ZARN Server Launcher", {5370, 3810}, kAboutControls};
+constexpr FormDesign kInterface{
+    "frmInterface", kFormClass, kMainCaption, {8535, 8205}, kInterfaceControls};
+constexpr FormDesign kMap{"frmMap", kFormClass, "Map selection", {6735, 4305}, kMapControls};
+constexpr FormDesign kModes{
+    "frmModes", kFormClass, "Game mode selection", {4260, 4230}, kModesControls};
+constexpr FormDesign kPath{
+    "frmPath", kFormClass, "ZARN path settings", {4665, 1740}, kPathControls};
+constexpr FormDesign kAbout{"frmAbout",
+                            kFormClass,
+                            "About Kestrin's Vireruzo ZARN Server Launcher",
+                            {5370, 3810},
+                            kAboutControls};
 
 }  // namespace
 
-int FormSpec::IdOf(std::string_view control_name) const {
-  for (size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].name == control_name) return kFirstControlId + static_cast<int>(i);
-  }
-  std::abort();
-}
-
-const ControlSpec& FormSpec::Find(std::string_view control_name) const {
-  return controls[static_cast<size_t>(IdOf(control_name) - kFirstControlId)];
-}
-
-const FormSpec& InterfaceForm() { return kInterface; }
-const FormSpec& MapForm() { return kMap; }
-const FormSpec& ModesForm() { return kModes; }
-const FormSpec& PathForm() { return kPath; }
-const FormSpec& AboutForm() { return kAbout; }
+const ui::FormDesign& InterfaceForm() { return kInterface; }
+const ui::FormDesign& MapForm() { return kMap; }
+const ui::FormDesign& ModesForm() { return kModes; }
+const ui::FormDesign& PathForm() { return kPath; }
+const ui::FormDesign& AboutForm() { return kAbout; }
 
 }  // namespace hostdeck::gui

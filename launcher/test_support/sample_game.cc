@@ -5,7 +5,7 @@
 
 namespace hostdeck {
 
-SampleGame::SampleGame() : folder_(dir_.str() + platform::NativeRelativePath("\\ZARN")) {
+SampleGame::SampleGame(std::string_view folder) : folder_(dir_.str() + std::string(folder)) {
   for (std::string_view file :
        {"\\System\\ZARN.exe", "\\Server\\ucc.exe", "\\Maps\\DM_Amos.unr",
         "\\Maps\\DM_USA2_demo.unr", "\\Maps\\SB_USA2.unr", "\\Maps\\SB_Camp.unr",

@@ -13,10 +13,17 @@ namespace hostdeck {
 
 class SampleGame {
  public:
+#ifdef _WIN32
+  static constexpr std::string_view kDefaultFolder = "\\Program Files\\Halvane\\ZARN";
+#else
+  static constexpr std::string_view kDefaultFolder = "/Program Files/Halvane/ZARN";
+#endif
   // Game executable, server package, stand-in server, the maps DM_Amos.unr,
   // DM_USA2_demo.unr, SB_USA2.unr, SB_Camp.unr, CTF_Snow.unr, the patch map
-  // dm_spads.unr, and List/DM-Arena.unr, List/CTF_Bridge.unr.
-  SampleGame();
+  // dm_spads.unr, and List/DM-Arena.unr, List/CTF_Bridge.unr. `folder` is the
+  // installation's folder below the temporary one (native, relative; by default
+  // with blanks, as the default installation's).
+  explicit SampleGame(std::string_view folder = kDefaultFolder);
 
   const std::string& folder() const { return folder_; }
   // A file of the game, addressed as the game does ("\\maps\\x.unr").

@@ -10,13 +10,10 @@
 
 #include <cctype>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "gui/code_word.h"
 #include "gui/forms.h"
@@ -24,139 +21,26 @@
 #include "platform/settings_store.h"
 #include "testing/settings_sandbox.h"
 #include "testing/temp_dir.h"
+#include "ui/win32/testing/window_driver.h"
 
 namespace hostdeck::gui {
 namespace {
 
 using namespace std::chrono_literals;
+using testing_support::ControlOf;
+using testing_support::Photograph;
+using testing_support::RectOf;
 using testing_support::TempDir;
+using testing_support::TextOf;
+using testing_support::WaitUntil;
 using testing_support::WriteFile;
+using ui::TwipsToPixels;
 
 constexpr std::string_view kApplication = "LaunchdeckByKestrin";
-constexpr char kFormClass[] = "HostdeckForm";
 constexpr char kMessageBoxClass[] = "#32770";
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-// Polls `done` until it holds or `limit` has passed.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
-  auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(20ms);
-  }
-  return true;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = {};
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, nullptr);
-  return text;
-}
-
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return name;
-}
-
-RECT RectOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
-// Hostdeck.exe, started fresh for each test and ended with it.
-class Hostdeck {
- public:
-  Hostdeck() {
-    std::string program = platform::OwnFolder() + "\\Hostdeck.exe";
-    std::string command_line = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    started_ = CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &process_) != 0;
-    if (started_) CloseHandle(process_.hThread);
-  }
-  ~Hostdeck() {
-    if (!started_) return;
-    if (!Ended(0ms)) TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hProcess);
-  }
-
-  bool started() const { return started_; }
-  bool Ended(std::chrono::milliseconds limit = 10s) const {
-    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) ==
-           WAIT_OBJECT_0;
-  }
-
-  // The visible top-level window of the program with that class and title.
-  HWND Find(const char* window_class, std::string_view title) const {
-    struct Search {
-      DWORD process;
-      const char* window_class;
-      std::string_view title;
-      HWND found;
-    } search{process_.dwProcessId, window_class, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) WINAPI -> BOOL {
-          auto* s = reinterpret_cast<Search*>(context);
-          DWORD process = 0;
-          GetWindowThreadProcessId(window, &process);
-          if (process == s->process && IsWindowVisible(window) &&
-              ClassOf(window) == s->window_class && TextOf(window) == s->title) {
-            s->found = window;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-
-  HWND WaitFor(const char* window_class, std::string_view title) const {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = Find(window_class, title)) != nullptr; });
-    return found;
-  }
-
-  HWND WaitForForm(const FormSpec& form) const { return WaitFor(kFormClass, form.caption); }
-
- private:
-  bool started_ = false;
-  PROCESS_INFORMATION process_{};
-};
-
-HWND ControlOf(HWND form_window, const FormSpec& form, std::string_view name) {
-  return GetDlgItem(form_window, form.IdOf(name));
-}
-
-// A photograph of the window for the documentation, when asked for. Wine
-// starts the Unix tools itself but cannot wait for them, so the picture is
-// taken under a temporary name and waited for under its own.
-void Photograph(HWND window, std::string_view name) {
-  const char* folder = std::getenv("ZARN_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return;
-  std::this_thread::sleep_for(700ms);  // let the window finish painting
-  RECT r = RectOf(window);
-  std::string picture = std::string(folder) + "/" + std::string(name) + ".png";
-  std::string command = "/bin/sh -c \"import -window root -crop " +
-                        std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
-                        "+" + std::to_string(r.left) + "+" + std::to_string(r.top) + " +repage " +
-                        picture + ".part.png && mv " + picture + ".part.png " + picture + "\"";
-  std::filesystem::remove(picture);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA("/bin/sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process))
-      << command;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_TRUE(testing_support::WaitForFile(picture)) << command;
-}
-
-class HostdeckGuiTest : public ::testing::Test {
+class HostdeckGuiTest : public testing_support::OperatorFixture {
  protected:
   void SetUp() override {
     // A game folder that passes every check, with the stand-in as server.
@@ -177,121 +61,10 @@ class HostdeckGuiTest : public ::testing::Test {
 
   // Starts Hostdeck and waits for its main window, which it returns.
   HWND Start() {
-    hostdeck_ = std::make_unique<Hostdeck>();
+    hostdeck_ =
+        std::make_unique<testing_support::StartedProgram>(platform::OwnFolder() + "\\Hostdeck.exe");
     EXPECT_TRUE(hostdeck_->started());
-    HWND main = main_ = hostdeck_->WaitForForm(InterfaceForm());
-    EXPECT_NE(main, nullptr);
-    // Input reaches the window once the system has activated it.
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
-    return main;
-  }
-  // Input goes through the system's input queue like an operator's. Before
-  // each step the program must have taken the previous one: two messages sent
-  // to its window return only once its thread is back in a message loop.
-  void Barrier() const {
-    for (int i = 0; i < 2; ++i) {
-      SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-    }
-  }
-  // Also lets the system finish what goes through the X server (activation,
-  // pointer moves).
-  void Settle() const {
-    std::this_thread::sleep_for(100ms);
-    Barrier();
-  }
-
-  // Each input is sent on its own and taken before the next.
-  void SendInputs(const std::vector<INPUT>& inputs) const {
-    Settle();
-    for (INPUT input : inputs) {
-      SendInput(1, &input, sizeof(INPUT));
-      Barrier();
-    }
-  }
-
-  static INPUT Key(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-  }
-
-  // A mouse event that carries its position, so that it lands there whenever
-  // the pointer itself gets there.
-  static INPUT Mouse(DWORD flags, POINT at) {
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (at.x * 65536 + width - 1) / width;
-    input.mi.dy = (at.y * 65536 + height - 1) / height;
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return input;
-  }
-
-  void Press(WORD vk) const { SendInputs({Key(vk, false), Key(vk, true)}); }
-
-  // Types each character with its key, and Shift where the layout needs it.
-  void Type(std::string_view text) const {
-    std::vector<INPUT> inputs;
-    for (char c : text) {
-      SHORT key = VkKeyScanA(c);
-      bool shift = (key >> 8) & 1;
-      if (shift) inputs.push_back(Key(VK_SHIFT, false));
-      inputs.push_back(Key(static_cast<WORD>(key & 0xFF), false));
-      inputs.push_back(Key(static_cast<WORD>(key & 0xFF), true));
-      if (shift) inputs.push_back(Key(VK_SHIFT, true));
-    }
-    SendInputs(inputs);
-  }
-
-  // The presses of a double click go in one batch, so that they come within
-  // the double-click time.
-  void ClickAt(POINT point, bool right = false, int times = 1) const {
-    std::vector<INPUT> inputs;
-    for (int i = 0; i < times; ++i) {
-      inputs.push_back(Mouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, point));
-      inputs.push_back(Mouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, point));
-    }
-    Settle();
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Settle();
-  }
-
-  static POINT CentreOf(HWND window) {
-    RECT rect = RectOf(window);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  }
-
-  void Click(HWND window) const { ClickAt(CentreOf(window)); }
-  void RightClick(HWND window) const { ClickAt(CentreOf(window), true); }
-
-  // Clicks into a text box and types `text` over what it holds.
-  void TypeInto(HWND box, std::string_view text) const {
-    Click(box);
-    SendMessageA(box, EM_SETSEL, 0, -1);
-    Type(text);
-  }
-
-  // Double-clicks the entry `name` of a list box.
-  void DoubleClickEntry(HWND list, std::string_view name) const {
-    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      // Wine hands another process the text of an entry in UTF-16.
-      wchar_t entry[256] = {};
-      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
-      if (std::wstring(entry) != std::wstring(name.begin(), name.end())) continue;
-      SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
-      int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-      int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-      RECT client{};
-      GetClientRect(list, &client);
-      POINT point = {client.right / 2, (i - top) * height + height / 2};
-      ClientToScreen(list, &point);
-      ClickAt(point, false, 2);
-      return;
-    }
-    ADD_FAILURE() << "no entry " << name;
+    return WaitForMainWindow(*hostdeck_, InterfaceForm());
   }
 
   // The text of the message box that appears, closed again with Enter.
@@ -311,8 +84,7 @@ class HostdeckGuiTest : public ::testing::Test {
   std::unique_ptr<platform::SettingsStore> store_ = platform::SettingsStore::ForCurrentUser();
   TempDir game_;
   std::filesystem::path server_ = game_.path() / "System" / "ucc.exe";
-  std::unique_ptr<Hostdeck> hostdeck_;
-  HWND main_ = nullptr;
+  std::unique_ptr<testing_support::StartedProgram> hostdeck_;
 };
 
 TEST_F(HostdeckGuiTest, FirstStartShowsTheDefaultsInTheMiddleOfTheScreen) {

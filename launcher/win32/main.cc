@@ -6,14 +6,14 @@
 #include "core/main_window.h"
 #include "platform/own_folder.h"
 #include "platform/settings_store.h"
-#include "win32/interface_window.h"
+#include "win32/main_window_view.h"
 #include "win32/windows_ui.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::unique_ptr<platform::SettingsStore> store = platform::SettingsStore::ForCurrentUser();
   hostdeck::win32::WindowsUi ui;
   hostdeck::MainWindow model(*store, platform::OwnFolder(), ui);
-  hostdeck::win32::InterfaceWindow window(model);
+  hostdeck::win32::MainWindowView window(model);
   if (!window.Open(nullptr)) return 1;
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,20 +1,23 @@
 #include "win32/picture.h"
 
+#include "ui/win32/window.h"
 #include "win32/resources.h"
 
 namespace hostdeck::win32 {
 
-Bitmap LoadBitmapResource(int id) {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+static_assert(IDI_HOSTDECK == ui::win32::kProgramIconId, "the windows' classes carry this icon");
+
+ui::win32::Bitmap LoadBitmapResource(int id) {
+  return ui::win32::Bitmap(static_cast<HBITMAP>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-void DrawStretched(HDC dc, const RECT& area, const Bitmap& bitmap) {
+void DrawStretched(HDC dc, const RECT& area, const ui::win32::Bitmap& bitmap) {
   if (!bitmap) return;
   BITMAP info{};
   GetObjectA(bitmap.get(), sizeof(info), &info);
-  MemoryDc source(CreateCompatibleDC(dc));
-  Selection selected(source.get(), bitmap.get());
+  ui::win32::MemoryDc source(CreateCompatibleDC(dc));
+  ui::win32::Selection selected(source.get(), bitmap.get());
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(),
@@ -23,8 +26,8 @@ void DrawStretched(HDC dc, const RECT& area, const Bitmap& bitmap) {
 
 void DrawProgramIcon(HDC dc, const RECT& area) {
   int width = area.right - area.left, height = area.bottom - area.top;
-  Icon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HOSTDECK),
-                                          IMAGE_ICON, width, height, 0)));
+  ui::win32::Icon icon(static_cast<HICON>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HOSTDECK), IMAGE_ICON, width, height, 0)));
   if (icon) DrawIconEx(dc, area.left, area.top, icon.get(), width, height, 0, nullptr, DI_NORMAL);
 }
 

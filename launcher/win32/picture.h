@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
-#include "win32/handles.h"
+#include "ui/win32/handles.h"
 
 namespace hostdeck::win32 {
 
 // A bitmap resource; empty when it cannot be loaded (nothing is drawn then).
-Bitmap LoadBitmapResource(int id);
+ui::win32::Bitmap LoadBitmapResource(int id);
 
-void DrawStretched(HDC dc, const RECT& area, const Bitmap& bitmap);
+void DrawStretched(HDC dc, const RECT& area, const ui::win32::Bitmap& bitmap);
 // The program's icon at the size of `area`.
 void DrawProgramIcon(HDC dc, const RECT& area);
 

@@ -2,6 +2,6 @@
 // code (macros, because the resource compiler reads them too).
 #pragma once
 
-#define IDI_HOSTDECK 1
+#define IDI_HOSTDECK 1  // ui::win32::kProgramIconId: every window's class carries it
 #define IDB_BANNER 101
 #define IDB_AUTHORSHIP 102

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "win32/about_window.h"
-#include "win32/map_window.h"
-#include "win32/mode_window.h"
-#include "win32/path_window.h"
+#include "win32/about_dialog_view.h"
+#include "win32/map_dialog_view.h"
+#include "win32/mode_dialog_view.h"
+#include "win32/path_dialog_view.h"
 
 namespace hostdeck::win32 {
 namespace {
@@ -28,16 +28,18 @@ bool WindowsUi::AskYesNo(std::string_view question) {
   return Box(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void WindowsUi::ShowMapDialog(MapDialog& dialog) { MapWindow(dialog).ShowModal(GetActiveWindow()); }
+void WindowsUi::ShowMapDialog(MapDialog& dialog) {
+  MapDialogView(dialog).ShowModal(GetActiveWindow());
+}
 
 void WindowsUi::ShowModeDialog(ModeDialog& dialog) {
-  ModeWindow(dialog).ShowModal(GetActiveWindow());
+  ModeDialogView(dialog).ShowModal(GetActiveWindow());
 }
 
 void WindowsUi::ShowPathDialog(PathDialog& dialog) {
-  PathWindow(dialog).ShowModal(GetActiveWindow());
+  PathDialogView(dialog).ShowModal(GetActiveWindow());
 }
 
-void WindowsUi::ShowAboutDialog() { AboutWindow().ShowModal(GetActiveWindow()); }
+void WindowsUi::ShowAboutDialog() { AboutDialogView().ShowModal(GetActiveWindow()); }
 
 }  // namespace hostdeck::win32

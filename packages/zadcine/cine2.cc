@@ -1,6 +1,6 @@
-#include "cine2.h"
+#include "zadcine/cine2.h"
 
-#include "script_args.h"
+#include "core/script_args.h"
 
 namespace {
 

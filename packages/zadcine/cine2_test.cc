@@ -7,6 +7,8 @@
 
 namespace {
 
+using engine_host::LogRecorder;
+
 class Cine2Test : public ZADCineTest {
  protected:
   void SetUp() override {

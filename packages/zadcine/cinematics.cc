@@ -1,10 +1,11 @@
-#include "cinematics.h"
+#include "zadcine/cinematics.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "position_info.h"
-#include "script_args.h"
+#include "core/script_args.h"
+#include "zadcine/package.h"
+#include "zadcine/position_info.h"
 
 namespace {
 
@@ -96,12 +97,12 @@ void ACineController2::execGetFirstWord(FFrame& Stack, void* Result) {
     OutString Text(Stack);
     FinishParms(Stack);
     FString& Out = *static_cast<FString*>(Result);
-    char* Characters = static_cast<char*>(Text.Get().GetData());
-    if (!Characters) {
+    // Emptied to length 0, a string may keep its memory and the old text.
+    if (Text.Get().Len() == 0) {
       Out = "";
       return;
     }
-    char* Cursor = Characters;
+    char* Cursor = static_cast<char*>(Text.Get().GetData());
     Out = OrEmpty(GetFirstWord(&Cursor));
     // A remainder that does not fit the working buffer is kept whole rather
     // than written past the buffer's end or cut short.
@@ -165,7 +166,9 @@ void ACineController2::execSteering(FFrame& Stack, void* /*Result*/) {
   Guarded("ACineController2::execSteering", [&] {
     FVector Target;
     Stack.Step(Stack.Object, &Target);
-    int32_t IgnoredArg = 0;
+    // Any 32-bit script type may stand here; the widest, an object
+    // reference, takes a pointer's width on 64-bit builds.
+    UObject* IgnoredArg = nullptr;
     Stack.Step(Stack.Object, &IgnoredArg);
     float Radius = 0.f;
     Stack.Step(Stack.Object, &Radius);

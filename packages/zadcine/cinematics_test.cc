@@ -208,6 +208,19 @@ TEST_F(CinematicsTest, ScriptGetFirstWordTakesWordsOneByOne) {
   EXPECT_EQ(CallGetFirstWord(controller, "    ").rest, "");
 }
 
+// Emptied to length 0, a string may keep its memory and the old text in it.
+TEST_F(CinematicsTest, ScriptGetFirstWordOfAnEmptiedStringIsEmpty) {
+  ACineController2* controller = NewController();
+  engine_host::ScriptCall call;
+  FString& variable = call.LocalString("old words");
+  variable.Empty(variable.Max());
+  ASSERT_NE(variable.GetData(), nullptr);
+  FString word("unset");
+  call.Call(controller, "GetFirstWord", &word);
+  EXPECT_STREQ(*word, "");
+  EXPECT_EQ(variable.Len(), 0);
+}
+
 TEST_F(CinematicsTest, ScriptGetFirstWordKeepsLongRemaindersWhole) {
   ACineController2* controller = NewController();
   for (std::size_t length : {258u, 259u, 260u, 1000u}) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "cinematics.h"
+#include "zadcine/cinematics.h"
 #include "engine/engine.h"
 #include "host/exported_members.h"
 #include "host/package_host.h"

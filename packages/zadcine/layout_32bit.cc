@@ -3,9 +3,9 @@
 // only for the 32-bit target, where the engine classes have their script sizes.
 #include <cstddef>
 
-#include "cine2.h"
-#include "cinematics.h"
-#include "position_info.h"
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
 // The classes are not standard-layout (they are polymorphic); GCC computes
 // their offsets all the same.

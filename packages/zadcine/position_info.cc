@@ -1,6 +1,6 @@
-#include "position_info.h"
+#include "zadcine/position_info.h"
 
-#include "script_args.h"
+#include "core/script_args.h"
 
 IMPLEMENT_NATIVE_CLASS(APositionInfo)
 
@@ -15,9 +15,11 @@ void APositionInfo::execAutoPosition(FFrame& Stack, void* /*Result*/) {
     const FVector Start = Location;
     const FVector End(Start.X, Start.Y, Start.Z - kGroundSearchDepth);
     FCheckResult Hit;
-    // With no ground within reach the marker stays where it is: the empty hit
-    // record would otherwise put it at the world origin.
-    if (!GetLevel()->SingleLineCheck(Hit, this, Start, End, TRACE_World, FVector(), 0)) return;
+    // Only the hit record tells: engines differ in what the check returns.
+    GetLevel()->SingleLineCheck(Hit, this, Start, End, TRACE_World, FVector(), 0);
+    // With no ground within reach the marker stays where it is: the record,
+    // still in its initial state, would put it at the world origin.
+    if (!Hit.Actor && Hit.Time == FCheckResult().Time) return;
     // Written directly: no engine move, so no collision or touch processing.
     Location = Hit.Location;
     Location.Z += GroundOffset;

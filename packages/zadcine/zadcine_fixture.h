@@ -9,24 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "cine2.h"
-#include "cinematics.h"
 #include "engine/engine.h"
+#include "host/log_recorder.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
-#include "position_info.h"
-
-// Keeps the log lines written while it is installed.
-class LogRecorder : public FOutputDevice {
- public:
-  LogRecorder() : previous_(GLog) { GLog = this; }
-  ~LogRecorder() override { GLog = previous_; }
-  void Serialize(const char* Line) override { lines.emplace_back(Line); }
-  std::vector<std::string> lines;
-
- private:
-  FOutputDevice* previous_;
-};
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
 // What the script handlers of the controller and the pawn saw.
 struct ScriptEvents {

@@ -1,5 +1,7 @@
 #include "zarn/blood_flow.h"
 
+#include "core/script_args.h"
+
 namespace {
 // The growth per unit of Amount: the 32-bit float 0x3D4CCCCD.
 constexpr float kGrowthPerAmount = 0.05f;
@@ -10,22 +12,16 @@ constexpr double kFinalScale = 0.35;
 
 IMPLEMENT_NATIVE_CLASS(ABloodFlow)
 
+// Every own field's type carries the engine's construction and copy rules.
 ABloodFlow::ABloodFlow() = default;
-
-ABloodFlow::ABloodFlow(const ABloodFlow& Other) : AProjector(Other), FlowValue(Other.FlowValue) {}
-
-ABloodFlow& ABloodFlow::operator=(const ABloodFlow& Other) {
-  AProjector::operator=(Other);
-  FlowValue = Other.FlowValue;
-  return *this;
-}
+ABloodFlow::ABloodFlow(const ABloodFlow& Other) = default;
+ABloodFlow& ABloodFlow::operator=(const ABloodFlow& Other) = default;
 
 void ABloodFlow::execGrowBloodFlow(FFrame& Stack, void* Result) {
   Guarded("ABloodFlow::execGrowBloodFlow", [&] {
     float Amount = 0.f;
     Stack.Step(Stack.Object, &Amount);
-    Stack.Code++;  // end of parameters
-    if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
+    FinishParms(Stack);
 
     Detach(1);
     // 32-bit float arithmetic: the product and the sum each round to float.

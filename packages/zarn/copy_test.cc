@@ -149,8 +149,8 @@ TEST_F(CopyTest, ACWndSFXTriggerCopiesValuesColoursAndLists) {
   source->bTriggerFlag = true;
   source->SfxValue = 3;
   source->SfxArray1[3] = 13;
-  source->SfxTriples[2] = FSfxTriple{{4, 5, 6}};
-  source->SfxTriple = FSfxTriple{{7, 8, 9}};
+  source->SfxTriples[2] = FThreeValues{{4, 5, 6}};
+  source->SfxTriple = FThreeValues{{7, 8, 9}};
   source->SfxColors1[1] = FColor(1, 2, 3, 4);
   source->SfxColors2[3] = FColor(5, 6, 7, 8);
   source->SfxBytes[7] = 0xEE;

@@ -2,14 +2,7 @@
 
 IMPLEMENT_NATIVE_CLASS(AZARNTriggers)
 
+// Every own field's type carries the engine's construction and copy rules.
 AZARNTriggers::AZARNTriggers() = default;
-
-AZARNTriggers::AZARNTriggers(const AZARNTriggers& Other)
-    : ATriggers(Other), bTriggerFlag(Other.bTriggerFlag), TriggerValue(Other.TriggerValue) {}
-
-AZARNTriggers& AZARNTriggers::operator=(const AZARNTriggers& Other) {
-  ATriggers::operator=(Other);
-  bTriggerFlag = Other.bTriggerFlag;
-  TriggerValue = Other.TriggerValue;
-  return *this;
-}
+AZARNTriggers::AZARNTriggers(const AZARNTriggers& Other) = default;
+AZARNTriggers& AZARNTriggers::operator=(const AZARNTriggers& Other) = default;

@@ -37,6 +37,12 @@ void AppendQuoted(std::string_view arg, std::string* text) {
 
 }  // namespace
 
+std::string CommandLineOf(std::string_view program, std::string_view arguments) {
+  std::string text = "\"" + std::string(program) + "\"";
+  if (!arguments.empty()) text += " " + std::string(arguments);
+  return text;
+}
+
 std::string_view ArgumentsOf(std::string_view command_line) {
   size_t i = ProgramEnd(command_line);
   while (i < command_line.size() && IsBlank(command_line[i])) ++i;
@@ -52,13 +58,9 @@ std::string JoinArguments(const std::vector<std::string>& args) {
   return text;
 }
 
-std::vector<std::string> SplitCommandLine(std::string_view text) {
+std::vector<std::string> SplitArguments(std::string_view text) {
   std::vector<std::string> args;
-  size_t i = ProgramEnd(text);
-  std::string program(text.substr(0, i));
-  std::erase(program, '"');
-  args.push_back(std::move(program));
-
+  size_t i = 0;
   for (;;) {
     while (i < text.size() && IsBlank(text[i])) ++i;
     if (i == text.size()) break;

@@ -39,13 +39,13 @@ std::string FindOnPath(const std::string& program) {
 
 }  // namespace
 
-Status StartProcess(const std::string& executable, const std::string& command_line) {
+Status StartProcess(const std::string& executable, std::string_view arguments) {
   std::string program = ResolvePath(executable);
-  std::vector<std::string> args = SplitCommandLine(command_line);
+  std::vector<std::string> args = {program};
+  for (std::string& arg : SplitArguments(arguments)) args.push_back(std::move(arg));
   if (IsWindowsExecutable(program)) {
     std::string wine = FindOnPath("wine");
     if (!wine.empty()) {
-      args[0] = program;
       args.insert(args.begin(), "wine");
       program = wine;
     }

@@ -42,7 +42,7 @@ UObject::UObject(ENativeConstructor, UClass* InClass, const char* InName, const 
   FObjectTable::Prepare(this, InClass, nullptr, NAME_None, InFlags | RF_Native);
 }
 
-UObject::~UObject() {
+UObject::~UObject() noexcept(false) {
   ConditionalDestroy();
   FObjectTable::Get().Remove(this);
 }

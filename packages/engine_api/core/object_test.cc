@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/test_probe.h"
 #include "host/package_host.h"
@@ -67,6 +68,42 @@ TEST(ObjectTest, ConditionalDestroyLaterDoesNothing) {
   EXPECT_NE(Probe->GetFlags() & RF_Destroyed, 0u);
   delete Probe;
   EXPECT_EQ(ProbeDestroyLog().size(), 1u);
+}
+
+// An engine error in the destroy step or in a member's destruction leaves the
+// destructor chain only after the members not yet destroyed (in reverse
+// declaration order) and the base part: the object leaves the table, and the
+// sanitizer build would report any list, string or object memory left over.
+TEST(ObjectTest, AFailureWhileDestroyingDestroysTheRestAndPassesOn) {
+  PackageHost host;
+  struct Case {
+    const char* what;
+    bool fail_destroy;
+    bool fail_second;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"destroy step", true, false, {"FrameProbe Fragile", "Second", "First"}},
+      {"member", false, true, {"FrameProbe Fragile", "Probe Fragile", "Second", "First"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto* probe =
+        static_cast<UFrameProbe*>(host.Create(UFrameProbe::StaticClass(), Named("Fragile")));
+    probe->FailDestroy = c.fail_destroy;
+    probe->First.Tag = "First";
+    probe->Second.Tag = "Second";
+    probe->Second.Fail = c.fail_second;
+    probe->Texts.AddItem(FString("freed with its list"));
+    probe->Text = "freed with the base part";
+    const int32_t count = UObject::GetObjectCount();
+    ProbeDestroyLog().clear();
+    EXPECT_THROW(delete probe, FEngineError);
+    EXPECT_EQ(ProbeDestroyLog(), c.log);
+    EXPECT_EQ(UObject::GetObjectCount(), count - 1);
+    EXPECT_EQ(UObject::StaticFindObject(UFrameProbe::StaticClass(), AnyPackage(), "Fragile"),
+              nullptr);
+  }
 }
 
 TEST(ObjectTest, FindObjectMatchesClassOrSubclassInAnyPackage) {

@@ -3,9 +3,12 @@
 #include <cstring>
 
 #include "core/class_definition.h"
+#include "core/script_args.h"
 
 DEFINE_ENGINE_CLASS(UProbe, UObject, "Probe", "CoreTest")
 DEFINE_ENGINE_CLASS(UProbeChild, UProbe, "ProbeChild", "CoreTest")
+IMPLEMENT_NATIVE_CLASS(UFrameProbe)
+IMPLEMENT_NATIVE_CLASS_OBJECT(UFrameProbe, 0, UProbe::StaticClass(), "FrameProbe", "CoreTest")
 
 namespace {
 const bool kRegistered = [] {
@@ -15,11 +18,6 @@ const bool kRegistered = [] {
   GRegisterNative(kStepsTooFarNative, static_cast<Native>(&UProbe::execStepsTooFar));
   return true;
 }();
-
-void FinishParameters(FFrame& Stack) {
-  Stack.Code++;
-  if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
-}
 }  // namespace
 
 std::vector<std::string>& ProbeDestroyLog() {
@@ -48,20 +46,15 @@ void UProbe::execReadOne(FFrame& Stack, void*) {
     std::memset(ReadRaw, 0xEE, sizeof(ReadRaw));
     Stack.Step(Stack.Object, ReadRaw);
   }
-  FinishParameters(Stack);
+  FinishParms(Stack);
   LineSeen = Stack.Line;
 }
 
 void UProbe::execAppendOut(FFrame& Stack, void*) {
-  FString Local;
-  GPropAddr = nullptr;
-  Stack.Step(Stack.Object, &Local);
-  FString& Target = GPropAddr ? *reinterpret_cast<FString*>(GPropAddr) : Local;
-  UObject* Owner = GPropObject;
-  UProperty* Property = GProperty;
-  FinishParameters(Stack);
-  Target += "!";
-  if (Owner) Owner->NetDirty(Property);
+  OutString Appended(Stack);
+  FinishParms(Stack);
+  Appended.Get() += "!";
+  Appended.Tell();
 }
 
 void UProbe::execSkipsNoEnd(FFrame& Stack, void*) {
@@ -81,5 +74,18 @@ UProbeChild::~UProbeChild() { ConditionalDestroy(); }
 
 void UProbeChild::Destroy() {
   ProbeDestroyLog().push_back(std::string("ProbeChild ") + GetName());
+  UProbe::Destroy();
+}
+
+FProbeMember::~FProbeMember() noexcept(false) {
+  if (Tag) ProbeDestroyLog().emplace_back(Tag);
+  if (Fail) appErrorf("%s cannot be destroyed", Tag);
+}
+
+UFrameProbe::UFrameProbe() = default;
+
+void UFrameProbe::Destroy() {
+  ProbeDestroyLog().push_back(std::string("FrameProbe ") + GetName());
+  if (FailDestroy) appErrorf("The destroy step of %s fails", GetName());
   UProbe::Destroy();
 }

@@ -1,6 +1,7 @@
 // Native classes that the Core tests register and run, as a package would:
 // UProbe reads script arguments and counts what the engine does to it;
-// UProbeChild derives from it to show a destructor chain.
+// UProbeChild derives from it to show a destructor chain; UFrameProbe carries
+// the native-class frame of packages and can fail while it is destroyed.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/core.h"
+#include "core/native_class.h"
 
 // Numbered natives of the probe.
 constexpr int32_t kReadOneNative = 3900;
@@ -55,5 +57,25 @@ class UProbeChild : public UProbe {
   void Destroy() override;
 };
 
-// What the probes' destroy steps recorded, in order.
+// A member that records its destruction under Tag (when set) and then, when
+// Fail is set, fails with an engine error.
+struct FProbeMember {
+  ~FProbeMember() noexcept(false);
+  const char* Tag;
+  bool Fail;
+};
+
+class UFrameProbe : public UProbe {
+  DECLARE_NATIVE_CLASS(UFrameProbe, UProbe)
+  UFrameProbe();
+  // Records itself, then fails with an engine error when FailDestroy is set.
+  void Destroy() override;
+
+  bool FailDestroy;
+  FProbeMember First;
+  TArrayNoInit<FString> Texts;
+  FProbeMember Second;
+};
+
+// What the probes' destroy steps and members recorded, in order.
 std::vector<std::string>& ProbeDestroyLog();

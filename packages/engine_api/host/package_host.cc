@@ -61,12 +61,17 @@ bool IsChildOfAny(const UClass* klass, const std::vector<UClass*>& bases) {
 PackageHost::PackageHost() {
   UClass::StaticRegisterPending();
   // The events that the engine raises itself; a script class may replace them.
-  Declare(ScriptClass("Actor", "Object").Event("AnimEnd", kDoNothing));
-  Declare(ScriptClass("Pawn", "Actor").Event("ChangeAnimation", kDoNothing));
+  // They fail only where another host still holds the engine's classes.
+  for (const ScriptClass& engine_events :
+       {ScriptClass("Actor", "Object").Event("AnimEnd", kDoNothing),
+        ScriptClass("Pawn", "Actor").Event("ChangeAnimation", kDoNothing)}) {
+    const Status status = Declare(engine_events);
+    if (!status.ok()) appErrorf("%s", status.message().c_str());
+  }
 }
 
 PackageHost::~PackageHost() {
-  while (!packages_.empty()) Unload(packages_.back()->name);
+  while (!packages_.empty()) UnloadPackage(packages_.back().get());
   DestroyObjectsOf({UObject::StaticClass()});
   for (auto declared = declared_.rbegin(); declared != declared_.rend(); ++declared) {
     UClass* klass = (*declared)->bound_to;

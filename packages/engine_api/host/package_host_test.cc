@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "host/log_recorder.h"
 #include "host/script_call.h"
 #include "host/testdata/tiny_package.h"
 
@@ -17,18 +18,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
-
-// Keeps the log lines written while it is installed.
-class LogRecorder : public FOutputDevice {
- public:
-  LogRecorder() : previous_(GLog) { GLog = this; }
-  ~LogRecorder() override { GLog = previous_; }
-  void Serialize(const char* line) override { lines.emplace_back(line); }
-  std::vector<std::string> lines;
-
- private:
-  FOutputDevice* previous_;
-};
 
 class PackageHostTest : public ::testing::Test {
  protected:
@@ -57,7 +46,7 @@ class PackageHostTest : public ::testing::Test {
 TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
   DeclareTinyActor();
   const int32_t objects_before = UObject::GetObjectCount();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ASSERT_TRUE(host.IsLoaded("TinyPkg"));
 
   // Bound through the exports.
@@ -125,7 +114,7 @@ TEST_F(PackageHostTest, LoadsBindsCreatesCallsCopiesAndUnloads) {
 }
 
 TEST_F(PackageHostTest, APropertyOutArgumentTellsTheObject) {
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ATinyActor* probe = NewActor("TinyLayout");  // only to measure the field's offset
   const auto offset = static_cast<int32_t>(reinterpret_cast<uint8_t*>(&probe->Text) -
                                            reinterpret_cast<uint8_t*>(probe));
@@ -150,7 +139,7 @@ TEST_F(PackageHostTest, APropertyOutArgumentTellsTheObject) {
 
 TEST_F(PackageHostTest, GuardNamesTheNativeThatAForeignExceptionLeft) {
   DeclareTinyActor();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
   ATinyActor* actor = NewActor("TinyGuard");
   appClearUnwind();
   ScriptCall add;
@@ -169,7 +158,7 @@ TEST_F(PackageHostTest, AScriptClassOnTopOfAPackageClassComesAndGoesWithIt) {
                   .ok());
   EXPECT_EQ(host.FindClass("TinyScripted"), nullptr) << "its super class is not loaded yet";
   for (int round = 0; round < 2; round++) {
-    ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
+    ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
     UClass* scripted = host.FindClass("TinyScripted");
     ASSERT_NE(scripted, nullptr);
     auto* object = static_cast<ATinyActor*>(host.Create(scripted, FName("Scripted1", FNAME_Add)));
@@ -189,7 +178,7 @@ TEST_F(PackageHostTest, AScriptClassOnTopOfAPackageClassComesAndGoesWithIt) {
 TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
   ASSERT_TRUE(host.Declare(ScriptClass("TinyActor", "Actor").Native("NoSuchNative")).ok());
   const int32_t objects_before = UObject::GetObjectCount();
-  platform::Status status = host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"});
+  platform::Status status = host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr("intATinyActorexecNoSuchNative"));
   EXPECT_FALSE(host.IsLoaded("TinyPkg"));
@@ -197,10 +186,10 @@ TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
   EXPECT_EQ(GNatives[kAddToCounterNative], nullptr);
   EXPECT_EQ(UObject::GetObjectCount(), objects_before);
 
-  status = host.Load(std::string(TINY_PACKAGE_PATH) + ".missing", {"Core"});
+  status = host.Load(std::string(TINYPKG_LIBRARY_PATH) + ".missing", {"Core"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr(".missing"));
-  status = host.Load(TINY_PACKAGE_PATH, {"NoSuchEngineLibrary"});
+  status = host.Load(TINYPKG_LIBRARY_PATH, {"NoSuchEngineLibrary"});
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr("NoSuchEngineLibrary"));
   EXPECT_FALSE(host.Unload("TinyPkg").ok());
@@ -208,8 +197,8 @@ TEST_F(PackageHostTest, AFailedLoadSaysWhyAndLeavesNothingLoaded) {
 
 TEST_F(PackageHostTest, LoadingTheSamePackageTwiceIsRefused) {
   DeclareTinyActor();
-  ASSERT_TRUE(host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"}).ok());
-  platform::Status status = host.Load(TINY_PACKAGE_PATH, {"Core", "Engine"});
+  ASSERT_TRUE(host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"}).ok());
+  platform::Status status = host.Load(TINYPKG_LIBRARY_PATH, {"Core", "Engine"});
   EXPECT_FALSE(status.ok());
   EXPECT_TRUE(host.IsLoaded("TinyPkg")) << "the first load stays";
   EXPECT_NE(host.FindClass("TinyActor"), nullptr);

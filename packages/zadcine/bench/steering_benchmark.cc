@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "cinematics.h"
 #include "host/exported_members.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
+#include "zadcine/cinematics.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class AEmptyNative : public UObject {
   void execReadOnly(FFrame& Stack, void*) {
     FVector target;
     Stack.Step(Stack.Object, &target);
-    int32_t ignored = 0;
+    UObject* ignored = nullptr;
     Stack.Step(Stack.Object, &ignored);
     float radius = 0.f;
     Stack.Step(Stack.Object, &radius);
@@ -59,11 +59,15 @@ class AEmptyNative : public UObject {
 // The loaded package with a controller steering a pawn towards a far point.
 struct Scene {
   Scene() {
-    host.Declare(engine_host::ScriptClass("CineController2", "Controller")
-                     .Native("Steering")
-                     .Event("EndOfMove", [](UObject*, void*, void*) {})
-                     .Event("AvoidObstacle", [](UObject*, void*, void*) {}));
-    if (!host.Load(ZADCINE_LIBRARY_PATH, {"Core", "Engine", "ZADPawn"}).ok()) std::abort();
+    const engine_host::ScriptClass controller_class =
+        engine_host::ScriptClass("CineController2", "Controller")
+            .Native("Steering")
+            .Event("EndOfMove", [](UObject*, void*, void*) {})
+            .Event("AvoidObstacle", [](UObject*, void*, void*) {});
+    if (!host.Declare(controller_class).ok() ||
+        !host.Load(ZADCINE_LIBRARY_PATH, {"Core", "Engine", "ZADPawn"}).ok()) {
+      std::abort();
+    }
     level = static_cast<ULevel*>(host.Create(ULevel::StaticClass()));
     controller = static_cast<ACineController2*>(
         level->SpawnActor(host.FindClass("CineController2"), NAME_None, FVector(0.f, 0.f, 0.f)));

@@ -4,13 +4,15 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
-#include "cine2.h"
-#include "cinematics.h"
 #include "engine/engine.h"
+#include "host/log_recorder.h"
 #include "host/package_host.h"
 #include "host/script_call.h"
-#include "position_info.h"
+#include "zadcine/cine2.h"
+#include "zadcine/cinematics.h"
+#include "zadcine/position_info.h"
 
 namespace cine_scene {
 namespace {
@@ -39,21 +41,6 @@ struct MarkerPlan {
 constexpr MarkerPlan kMarkers[] = {
     {1, 150.f, 0.f}, {2, 430.f, -80.f}, {3, 840.f, 0.f}, {4, 1150.f, 280.f}, {5, 1220.f, -240.f}};
 constexpr float kMarkerDropHeight = 400.f;
-
-class LogRecorder : public FOutputDevice {
- public:
-  explicit LogRecorder(std::vector<std::string>& lines) : lines_(lines), previous_(GLog) {
-    GLog = this;
-  }
-  ~LogRecorder() override { GLog = previous_; }
-  LogRecorder(const LogRecorder&) = delete;
-  LogRecorder& operator=(const LogRecorder&) = delete;
-  void Serialize(const char* line) override { lines_.emplace_back(line); }
-
- private:
-  std::vector<std::string>& lines_;
-  FOutputDevice* previous_;
-};
 
 FVector Flat(const FVector& v) { return FVector(v.X, v.Y, 0.f); }
 float Length(const FVector& v) { return std::sqrt(v.SizeSquared()); }
@@ -282,18 +269,7 @@ class Director {
   int ticks_ = 0;
 };
 
-}  // namespace
-
-const std::vector<std::string>& SceneScript() {
-  static const std::vector<std::string> script = {
-      "MOVETO 1", "MOVETO  2", "MOVETO 3", "MOVETO 4", "MOVETO 5", "TURN 150",
-  };
-  return script;
-}
-
-Status RunCinematicScene(const SceneOptions& options, SceneRecord& record) {
-  record = SceneRecord();
-  LogRecorder log(record.log);
+Status PlayScene(const SceneOptions& options, SceneRecord& record) {
   Director director(record, options);
   engine_host::PackageHost host;
   Status status = director.Declare(host);
@@ -306,6 +282,23 @@ Status RunCinematicScene(const SceneOptions& options, SceneRecord& record) {
   status = host.Load(options.zadcine_library, {"Core", "Engine", "ZADPawn"});
   if (!status.ok()) return status;
   return director.Play(host);
+}
+
+}  // namespace
+
+const std::vector<std::string>& SceneScript() {
+  static const std::vector<std::string> script = {
+      "MOVETO 1", "MOVETO  2", "MOVETO 3", "MOVETO 4", "MOVETO 5", "TURN 150",
+  };
+  return script;
+}
+
+Status RunCinematicScene(const SceneOptions& options, SceneRecord& record) {
+  record = SceneRecord();
+  engine_host::LogRecorder log;
+  const Status status = PlayScene(options, record);
+  record.log = std::move(log.lines);
+  return status;
 }
 
 }  // namespace cine_scene

@@ -1,6 +1,7 @@
-// Windows command lines: splitting one into arguments the way the Microsoft C
-// runtime does, so POSIX children see what a Windows program would, and the
-// way back.
+// Windows command lines: the program as one quoted token followed by the
+// argument text; that text split into arguments the way the Microsoft C
+// runtime splits it, so POSIX children see what a Windows program would; and
+// the way back.
 #pragma once
 
 #include <string>
@@ -9,17 +10,24 @@
 
 namespace platform {
 
-// The first argument (the program) ends at the first blank or tab outside
-// quotes and takes quotes literally otherwise; the rest follow the runtime's
-// backslash and quote rules ("" inside quotes is a quote).
-std::vector<std::string> SplitCommandLine(std::string_view command_line);
+// `program` in quotation marks as one token (a Windows path cannot hold one),
+// then a blank and `arguments` when there are any: the command line a Windows
+// program is started with.
+std::string CommandLineOf(std::string_view program, std::string_view arguments);
 
-// The arguments of a command line as one text, as the program received them:
-// everything after the program token and the blanks that follow it.
+// The arguments of an argument text (what follows the program token of a
+// command line) by the runtime's rules: blanks and tabs outside quotes
+// separate; backslashes are literal unless a quote follows them; "" inside
+// quotes is a quote.
+std::vector<std::string> SplitArguments(std::string_view arguments);
+
+// The argument text of a command line, as the program received it: everything
+// after the program token and the blanks that follow it. The program token ends
+// at the first blank or tab outside quotes; quotes in it only group.
 std::string_view ArgumentsOf(std::string_view command_line);
 
-// The arguments written as one text, quoted so that SplitCommandLine of a
-// program token followed by a blank and this text gives them back unchanged.
+// The arguments written as one text, quoted so that SplitArguments gives them
+// back unchanged.
 std::string JoinArguments(const std::vector<std::string>& args);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,12 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Folders (relative, in native form) named as game installations may be: plain,
+// with blanks as the default installation is, with other marks a shell or a
+// command line would take for its own; on POSIX also with quotation marks,
+// backslashes, a tab and a byte that is no UTF-8.
+std::vector<std::string> InstallationFolders();
+
 // Writes `content` to `path`, creating the folders on the way.
 void WriteFile(const std::filesystem::path& path, const std::string& content);
 // The whole file; empty when it cannot be read.
@@ -31,11 +38,16 @@ std::string ReadFile(const std::filesystem::path& path);
 bool WaitForFile(const std::filesystem::path& path,
                  std::chrono::milliseconds limit = std::chrono::seconds(20));
 
-// Copies the record_args stand-in program to `path`. When started it writes its
-// arguments (argv[1] on, one a line) to <path>.args and, on Windows, its raw
-// command line to <path>.cmdline, each file complete once it appears.
-void InstallRecordArgs(const std::filesystem::path& path);
-// The arguments recorded by a stand-in installed at `path`, once it has run.
-std::string RecordedArgs(const std::filesystem::path& path);
+// Copies the record_args stand-in program to `path` (by default the build of
+// this platform). When started it writes its arguments (argv[1] on, one a line)
+// to <path>.args and, a Windows build, first its raw command line to
+// <path>.cmdline and to <path>.console the number of processes attached to its
+// console ("1": a console of its own); each file is complete once it appears.
+void InstallRecordArgs(const std::filesystem::path& path,
+                       const std::filesystem::path& stand_in = ZARN_RECORD_ARGS_PROGRAM);
+// The arguments recorded by a stand-in installed at `path`, once it has run;
+// "(not started)" when nothing was recorded within `limit`.
+std::string RecordedArgs(const std::filesystem::path& path,
+                         std::chrono::milliseconds limit = std::chrono::seconds(20));
 
 }  // namespace testing_support

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/script_args.h"
+
 extern "C" {
 TINY_API char GPackage[] = "TinyPkg";
 TINY_API UClass* autoclassATinyActor = nullptr;
@@ -9,11 +11,10 @@ TINY_API Native intATinyActorexecAddToCounter = static_cast<Native>(&ATinyActor:
 TINY_API Native intATinyActorexecTakeText = static_cast<Native>(&ATinyActor::execTakeText);
 TINY_API FName TINYPKG_Taken;
 TINY_API void TinyPkgInitNativePackage() { TINYPKG_Taken = FName("Taken", FNAME_Create); }
-// Test access to the copy constructor and assignment of a loaded package.
+// Test access to the copy constructor of a loaded package.
 TINY_API ATinyActor* TinyCopy(ATinyActor* Source, UObject* Outer, FName Name) {
   return new (Outer, Name, 0) ATinyActor(*Source);
 }
-TINY_API void TinyAssign(ATinyActor* Target, const ATinyActor* Source) { *Target = *Source; }
 }
 
 UClass ATinyActor::PrivateStaticClass(EC_NativeConstructor, sizeof(ATinyActor), 0,
@@ -76,28 +77,20 @@ void ATinyActor::execAddToCounter(FFrame& Stack, void* Result) {
   Guarded("ATinyActor::execAddToCounter", [&] {
     int32_t Amount = 0;
     Stack.Step(Stack.Object, &Amount);
-    Stack.Code++;
-    if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
+    FinishParms(Stack);
     if (Amount < 0) throw std::out_of_range("negative amount");
     Counter += Amount;
     *static_cast<int32_t*>(Result) = Counter;
   });
 }
 
-void ATinyActor::execTakeText(FFrame& Stack, void* Result) {
+void ATinyActor::execTakeText(FFrame& Stack, void* /*Result*/) {
   Guarded("ATinyActor::execTakeText", [&] {
-    FString Local;
-    GPropAddr = nullptr;
-    Stack.Step(Stack.Object, &Local);
-    FString& Taken = GPropAddr ? *reinterpret_cast<FString*>(GPropAddr) : Local;
-    UObject* Owner = GPropObject;
-    UProperty* Property = GProperty;
-    Stack.Code++;
-    if (*Stack.Code == EX_LineMarker) Stack.Step(Stack.Object, nullptr);
-    (void)Result;
-    History.AddItem(Taken);
-    Taken = FString("taken:") + Taken;
-    if (Owner) Owner->NetDirty(Property);
+    OutString Taken(Stack);
+    FinishParms(Stack);
+    History.AddItem(Taken.Get());
+    Taken.Get() = FString("taken:") + Taken.Get();
+    Taken.Tell();
     eventTaken(History.Num());
   });
 }

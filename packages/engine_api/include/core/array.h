@@ -83,8 +83,9 @@ class TArray : public FArray {
       new (&At(FArray::Add(1, sizeof(T)))) T(Other.At(i));
     return *this;
   }
-  // Removes (destroying) every element, then releases the memory.
-  ~TArray() { Remove(0, ArrayNum); }
+  // Removes (destroying) every element, then releases the memory. An engine
+  // error on the way passes on.
+  ~TArray() noexcept(false) { Remove(0, ArrayNum); }
 
   T& operator()(int32_t Index) { return At(Index); }
   const T& operator()(int32_t Index) const { return At(Index); }

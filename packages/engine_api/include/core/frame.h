@@ -12,7 +12,8 @@
 // object that holds it (null for a local variable or a constant) and GProperty
 // its property. A line marker's Step leaves all three as they were.
 // A native that changes a variable with a non-null GPropObject tells it
-// through GPropObject->NetDirty(GProperty).
+// through GPropObject->NetDirty(GProperty). core/script_args.h holds the end
+// of the parameter list (FinishParms) and an out string argument (OutString).
 #pragma once
 
 #include <cstdint>

@@ -10,9 +10,13 @@
 //     AMyActor& operator=(const AMyActor& Other);
 //     ...own fields...
 //   };
-//   IMPLEMENT_NATIVE_CLASS(AMyActor)               // in the class's source
-//   IMPLEMENT_NATIVE_CLASS_OBJECT(AMyActor, 0, AActor::StaticClass(), "MyActor",
-//                                 GPackage)        // in load order
+//   // In the class's source; defined there, so that the library exports them:
+//   IMPLEMENT_NATIVE_CLASS(AMyActor)
+//   AMyActor::AMyActor() = default;
+//   AMyActor::AMyActor(const AMyActor& Other) = default;
+//   AMyActor& AMyActor::operator=(const AMyActor& Other) = default;
+//   // In the package's package.cc, in load order:
+//   IMPLEMENT_NATIVE_CLASS_OBJECT(AMyActor, 0, AActor::StaticClass(), "MyActor", GPackage)
 //
 // Own fields are plain members, so the language keeps the engine's rules:
 // the default constructor constructs only members that have a constructor
@@ -20,18 +24,22 @@
 // engine's allocation wrote it; the destructor calls ConditionalDestroy at
 // every level of the chain (only the first call has an effect), then the
 // members are destroyed in reverse declaration order and the base part last.
-// The destructors are noexcept like UObject's: were an exception
-// allowed to leave them, the members not yet destroyed and the base part
-// would still be destroyed on its way out; with UObject's noexcept destructor
-// an exception in the destroy step ends the process instead.
+// An exception from the destroy step or from a member's destruction passes
+// on out of the chain once the members not yet destroyed and the base part
+// have been destroyed, in that same order, and the memory freed (the
+// destructors are noexcept(false), as UObject's is).
 //
-// The copy constructor and operator= are written by each class, base first,
-// then every own member in declaration order: plain values by value; booleans
-// one bit at a time (`bFlag = Other.bFlag;` for each own bit field), so the
-// bits of the word that other code owns keep their values; strings and lists
-// (TArrayNoInit, FStringNoInit) by their own copy, which copies element by
-// element and leaves a list untouched when it is assigned to itself; colours
-// raw in the copy constructor and through FColor's assignment in operator=.
+// The copy constructor and operator= are the language's: base first, then
+// every own member in declaration order, each by the rule its type carries.
+// Plain values, names and plain structures (core/script_fields.h) go by
+// value; a boolean declared as a one-bit field takes only its own bit, so
+// the bits of its word that other code owns keep their values (in copy
+// constructors too, as Core's -flifetime-dse=1 keeps what the allocation
+// wrote); a word the script declares as a whole is a TBoolWord, which takes
+// only the class's bits; strings and lists (FStringNoInit, TArrayNoInit)
+// copy element by element and leave a list untouched when it is assigned to
+// itself; colours are copied raw by FColor's copy constructor and through its
+// assignment in operator=.
 //
 // Objects are freed through UObject's sized operator delete with the size of
 // the class, which is also the registered size.
@@ -49,13 +57,6 @@
 // The object flags of every class object a package builds.
 constexpr uint32_t kNativeClassObjectFlags = 0x04084004;
 
-// Copies a fixed array field (of plain values, structures or names) element
-// by element, for copy constructors and operator=.
-template <typename T, std::size_t N>
-void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
-  for (std::size_t i = 0; i < N; i++) Target[i] = Source[i];
-}
-
 // Declares the frame inside the body of TClass, a native class derived from
 // TSuperClass. The members after it are public.
 #define DECLARE_NATIVE_CLASS(TClass, TSuperClass)                                          \
@@ -70,7 +71,7 @@ void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
   /* Runs the default constructor at Memory; a null Memory does nothing. */                \
   static void InternalConstructor(void* Memory);                                           \
   int32_t MyStaticSize() override;                                                         \
-  ~TClass() override;
+  ~TClass() noexcept(false) override;
 
 // Defines the frame members of TClass (all but the class object).
 #define IMPLEMENT_NATIVE_CLASS(TClass)                                                       \
@@ -84,7 +85,7 @@ void CopyFixedArray(T (&Target)[N], const T (&Source)[N]) {
     if (Memory) new (static_cast<EInternal*>(Memory)) TClass();                              \
   }                                                                                          \
   int32_t TClass::MyStaticSize() { return static_cast<int32_t>(sizeof(TClass)); }            \
-  TClass::~TClass() { ConditionalDestroy(); }
+  TClass::~TClass() noexcept(false) { ConditionalDestroy(); }
 
 // Defines the class object of TClass with the values every package class
 // shares. SuperClassObject is evaluated during static initialisation: call an

@@ -58,7 +58,10 @@ class CORE_API UObject {
   virtual uint32_t Release();
   // The registered size of the object's class.
   virtual int32_t MyStaticSize();
-  virtual ~UObject();
+  // An engine error in the destroy step (or in a member's destruction) passes
+  // on, after the rest of the object has been destroyed; so every destructor
+  // of the chain may throw.
+  virtual ~UObject() noexcept(false);
 
   // Runs Function on this object at once. Parms is its parameter block (or
   // null); out parameters come back in it. A script function runs its body; a

@@ -7,14 +7,10 @@
 
 #include "core/core.h"
 #include "core/native_class.h"
+#include "core/script_fields.h"
 #include "engine/engine.h"
 #include "zarn/api.h"
 #include "zarn/zarn_triggers.h"
-
-// Three 32-bit values, copied as a unit.
-struct FSfxTriple {
-  int32_t Values[3];
-};
 
 class ZARN_API ACWndSFXTrigger : public AZARNTriggers {
   DECLARE_NATIVE_CLASS(ACWndSFXTrigger, AZARNTriggers)
@@ -25,10 +21,10 @@ class ZARN_API ACWndSFXTrigger : public AZARNTriggers {
   int32_t SfxValue;
   int32_t SfxArray1[4];
   int32_t SfxArray2[4];
-  FSfxTriple SfxTriples[4];
+  FThreeValues SfxTriples[4];
   int32_t SfxArray3[4];
   int32_t SfxArray4[4];
-  FSfxTriple SfxTriple;
+  FThreeValues SfxTriple;
   int32_t SfxArray5[4];
   int32_t SfxArray6[4];
   int32_t SfxArray7[4];

@@ -13,24 +13,10 @@
 // One element of AMapInfo::MapEntries: a text and three booleans in bits 0-2
 // of one word. A copy takes the text and the three bits one at a time.
 struct FMapEntry {
-  FMapEntry() : bEntryFlag1(false), bEntryFlag2(false), bEntryFlag3(false) {}
-  FMapEntry(const FMapEntry& Other)
-      : EntryText(Other.EntryText),
-        bEntryFlag1(Other.bEntryFlag1),
-        bEntryFlag2(Other.bEntryFlag2),
-        bEntryFlag3(Other.bEntryFlag3) {}
-  FMapEntry& operator=(const FMapEntry& Other) {
-    EntryText = Other.EntryText;
-    bEntryFlag1 = Other.bEntryFlag1;
-    bEntryFlag2 = Other.bEntryFlag2;
-    bEntryFlag3 = Other.bEntryFlag3;
-    return *this;
-  }
-
   FStringNoInit EntryText;
-  uint32_t bEntryFlag1 : 1;
-  uint32_t bEntryFlag2 : 1;
-  uint32_t bEntryFlag3 : 1;
+  uint32_t bEntryFlag1 : 1 = false;
+  uint32_t bEntryFlag2 : 1 = false;
+  uint32_t bEntryFlag3 : 1 = false;
 };
 
 class ZARN_API AMapInfo : public AInfo {
