@@ -1,5 +1,6 @@
 # Shared by the two MinGW-w64 toolchains. The -posix compilers are required:
-# the -win32 thread model has no std::mutex, which GoogleTest needs.
+# the -win32 thread model has no std::mutex, which GoogleTest needs. How the
+# compiler's runtime is linked: cmake/windows_runtime.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${ZARN_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${ZARN_MINGW_TRIPLE}-g++-posix)
@@ -9,7 +10,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Programs carry their runtime so that neither Wine nor an operator's machine
-# has to find MinGW's DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

@@ -12,6 +12,15 @@ function(zarn_target_defaults target)
   endif()
 endfunction()
 
+# zarn_shares_exceptions(<target>): C++ exceptions cross between <target> and
+# whatever links it, so on Windows all of them take the compiler's runtime as
+# DLLs (cmake/windows_runtime.cmake).
+function(zarn_shares_exceptions target)
+  set_property(TARGET ${target} PROPERTY ZARN_SHARES_EXCEPTIONS ON)
+  set_property(TARGET ${target} PROPERTY INTERFACE_ZARN_SHARES_EXCEPTIONS ON)
+  set_property(TARGET ${target} APPEND PROPERTY COMPATIBLE_INTERFACE_BOOL ZARN_SHARES_EXCEPTIONS)
+endfunction()
+
 # zarn_program_path(<var> <path>): <path> as a program of this build sees it.
 # Under Wine the Unix root is drive Z:.
 function(zarn_program_path var path)
@@ -35,9 +44,9 @@ function(zarn_add_test name)
   set(environment "GTEST_OUTPUT=xml:${results}")
   if(ARG_ON_SCREEN)
     add_test(NAME ${name}
-             COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-wine-run $<TARGET_FILE:${name}>)
-    list(APPEND environment "ZARN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots"
-         "ZARN_GUI_WINEPREFIX=${CMAKE_BINARY_DIR}/gui-wineprefix")
+             COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb-wine-run ${ZARN_WINE_ARCH}
+                     ${CMAKE_BINARY_DIR}/gui-wineprefix $<TARGET_FILE:${name}>)
+    list(APPEND environment "ZARN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots")
     set_tests_properties(${name} PROPERTIES TIMEOUT 400 RESOURCE_LOCK gui-wineprefix)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
   else()

@@ -50,27 +50,27 @@ TEST_F(ActorLookupTest, FindAnActorResolvesReservedWordsMarkersAndNames) {
   EXPECT_EQ(Find(controller, "self"), nullptr);
 }
 
-// The exported event methods, called with the object as first argument.
-using ActorEventFn = void (*)(ACineController2*, AActor*);
-using PlainEventFn = void (*)(ACineController2*);
+// The exported event methods.
+using ActorEventFn = void (ACineController2::*)(AActor*);
+using PlainEventFn = void (ACineController2::*)();
 
 TEST_F(ActorLookupTest, EventMethodsRaiseTheirScriptEvents) {
   auto member = [&](const char* rest) {
     return Export(engine_host::MemberSymbol("ACineController2", rest).c_str());
   };
-  auto cine_warn = reinterpret_cast<ActorEventFn>(member("13eventCineWarnEP6AActor"));
-  auto end_of_dial = reinterpret_cast<ActorEventFn>(member("14eventEndOfDialEP6AActor"));
-  auto end_of_seq = reinterpret_cast<PlainEventFn>(member("13eventEndOfSeqEv"));
-  auto end_of_move = reinterpret_cast<PlainEventFn>(member("14eventEndOfMoveEv"));
+  auto cine_warn = engine_host::MemberAt<ActorEventFn>(member("13eventCineWarnEP6AActor"));
+  auto end_of_dial = engine_host::MemberAt<ActorEventFn>(member("14eventEndOfDialEP6AActor"));
+  auto end_of_seq = engine_host::MemberAt<PlainEventFn>(member("13eventEndOfSeqEv"));
+  auto end_of_move = engine_host::MemberAt<PlainEventFn>(member("14eventEndOfMoveEv"));
   ASSERT_TRUE(cine_warn && end_of_dial && end_of_seq && end_of_move);
   ACineController2* controller = NewController();
   ACine2* pawn = NewPawn(FVector(), controller);
 
-  cine_warn(controller, pawn);
-  end_of_dial(controller, nullptr);
-  end_of_dial(controller, pawn);
-  end_of_seq(controller);
-  end_of_move(controller);
+  (controller->*cine_warn)(pawn);
+  (controller->*end_of_dial)(nullptr);
+  (controller->*end_of_dial)(pawn);
+  (controller->*end_of_seq)();
+  (controller->*end_of_move)();
   EXPECT_EQ(events_.cine_warn, std::vector<AActor*>{pawn});
   EXPECT_EQ(events_.end_of_dial, (std::vector<AActor*>{nullptr, pawn}));
   EXPECT_EQ(events_.end_of_seq, 1);

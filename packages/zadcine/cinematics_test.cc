@@ -9,12 +9,10 @@
 
 namespace {
 
-// The exported C-level members, by their symbol names.
+// The exported members, by their symbol names.
 using CmpStrStartFn = int32_t (*)(const char*, const char*);
 using GetFirstWordFn = char* (*)(char**);
-// A member function called with the object as its first argument (the
-// calling convention of every 64-bit target the tests run on).
-using InterpreterFn = void (*)(ACineController2*, char*);
+using InterpreterFn = void (ACineController2::*)(char*);
 
 class CinematicsTest : public ZADCineTest {
  protected:
@@ -22,7 +20,7 @@ class CinematicsTest : public ZADCineTest {
     ZADCineTest::SetUp();
     cmp_str_start_ = reinterpret_cast<CmpStrStartFn>(Member("11CmpStrStartEPKcS1_"));
     get_first_word_ = reinterpret_cast<GetFirstWordFn>(Member("12GetFirstWordEPPc"));
-    interpreter_ = reinterpret_cast<InterpreterFn>(Member("11InterpreterEPc"));
+    interpreter_ = engine_host::MemberAt<InterpreterFn>(Member("11InterpreterEPc"));
     ASSERT_TRUE(cmp_str_start_ && get_first_word_ && interpreter_);
   }
 
@@ -114,7 +112,7 @@ TEST_F(CinematicsTest, InterpreterCarriesOutAnimOnce) {
     controller->CommandFlags = 0x1;
     const int32_t before = controller->LineCounter;
     std::string line = c.line;
-    interpreter_(controller, line.data());
+    (controller->*interpreter_)(line.data());
     EXPECT_EQ(controller->CommandFlags, c.once ? 0x101u : 0x1u) << "line '" << c.line << "'";
     EXPECT_EQ(controller->LineCounter, before + 1) << "line '" << c.line << "'";
   }
@@ -127,7 +125,7 @@ TEST_F(CinematicsTest, InterpreterFreezesThePlayerOnceNoMoveExists) {
   ASSERT_EQ(FName("NoMove", FNAME_Find), FName(NAME_None));
   controller->PlayerCtrl = NewPawn(FVector());
   std::string line = "FPL";
-  interpreter_(controller, line.data());
+  (controller->*interpreter_)(line.data());
   EXPECT_EQ(FName("NoMove", FNAME_Find), FName(NAME_None)) << "the look-up must not create it";
   EXPECT_EQ(controller->PlayerCtrl->GetStateNode(), nullptr);
 
@@ -152,7 +150,7 @@ TEST_F(CinematicsTest, InterpreterFreezesThePlayerOnceNoMoveExists) {
   for (const Case& c : cases) {
     player->GotoState(NAME_None);
     line = c.line;
-    interpreter_(controller, line.data());
+    (controller->*interpreter_)(line.data());
     const UState* state = player->GetStateNode();
     EXPECT_EQ(state && state->GetFName() == FName("NoMove", FNAME_Find), c.frozen)
         << "line '" << c.line << "'";
@@ -162,20 +160,20 @@ TEST_F(CinematicsTest, InterpreterFreezesThePlayerOnceNoMoveExists) {
   controller->PlayerCtrl = nullptr;
   const int32_t before = controller->LineCounter;
   line = "FPL";
-  interpreter_(controller, line.data());
+  (controller->*interpreter_)(line.data());
   EXPECT_EQ(controller->LineCounter, before + 1);
 }
 
 TEST_F(CinematicsTest, InterpreterStepsOverOnAndWaitWords) {
   ACineController2* controller = NewController();
   char wait[] = "WAIT a b c";
-  interpreter_(controller, wait);
+  (controller->*interpreter_)(wait);
   EXPECT_EQ(std::memcmp(wait, "WAIT\0a\0b\0c", 11), 0);
   char on[] = "on x y";
-  interpreter_(controller, on);
+  (controller->*interpreter_)(on);
   EXPECT_EQ(std::memcmp(on, "on\0x\0y", 7), 0);
   char short_wait[] = "WAIT a";
-  interpreter_(controller, short_wait);
+  (controller->*interpreter_)(short_wait);
   EXPECT_EQ(std::memcmp(short_wait, "WAIT\0a", 7), 0);
   EXPECT_EQ(controller->LineCounter, 3);
   EXPECT_EQ(controller->CommandFlags, 0u);

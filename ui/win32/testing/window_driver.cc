@@ -127,7 +127,7 @@ HWND StartedProgram::Find(std::string_view window_class, std::string_view title)
     HWND found;
   } search{process_.dwProcessId, window_class, title, nullptr};
   EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
+      [](HWND window, LPARAM context) WINAPI -> BOOL {
         auto* s = reinterpret_cast<Search*>(context);
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);

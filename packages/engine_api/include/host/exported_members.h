@@ -3,12 +3,14 @@
 // names and called as a package that derives from the class calls them. A
 // test copies package objects through them without linking the package.
 //
-// Symbol names follow the C++ naming scheme of GCC on Linux and MinGW
-// (Itanium). The members are called with the object as first argument, which
-// matches the member calling convention of the 64-bit targets only.
+// Symbol names and pointers to members follow the C++ ABI of GCC on Linux and
+// MinGW (Itanium). The members are called through pointers to members, so that
+// the compiler passes the object as each target's members take it (in a
+// register on i686 Windows, as the first argument elsewhere).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -26,15 +28,34 @@ inline std::string MemberSymbol(const std::string& class_name, const std::string
 }
 
 // How the symbol names spell std::size_t, for the allocation operators.
-inline const char* SizeTypeCode() { return std::is_same_v<std::size_t, unsigned long> ? "m" : "y"; }
+inline const char* SizeTypeCode() {
+  if constexpr (std::is_same_v<std::size_t, unsigned int>) return "j";
+  if constexpr (std::is_same_v<std::size_t, unsigned long>) return "m";
+  return "y";
+}
+
+// The pointer to member for the non-virtual member function at `address`
+// (an export found by MemberSymbol), such as void (AClass::*)(char*): the
+// function's address and no adjustment of the object's address.
+template <typename Member>
+Member MemberAt(void* address) {
+  struct {
+    std::uintptr_t function;
+    std::ptrdiff_t adjustment;
+  } parts{reinterpret_cast<std::uintptr_t>(address), 0};
+  static_assert(sizeof(Member) == sizeof(parts));
+  Member member;
+  std::memcpy(&member, &parts, sizeof(member));
+  return member;
+}
 
 class ExportedMembers {
  public:
   // REQUIRES: the package is loaded and outlives this object.
   ExportedMembers(const PackageHost& host, const std::string& package,
                   const std::string& class_name)
-      : copy_(Find(host, package, MemberSymbol(class_name, "C1ERKS_"))),
-        assign_(Find(host, package, MemberSymbol(class_name, "aSERKS_"))) {}
+      : copy_(host.Symbol(package, MemberSymbol(class_name, "C1ERKS_").c_str())),
+        assign_(host.Symbol(package, MemberSymbol(class_name, "aSERKS_").c_str())) {}
 
   bool found() const { return copy_ && assign_; }
 
@@ -42,25 +63,19 @@ class ExportedMembers {
   // Source's class (StaticAllocateObject), over whatever it holds.
   // REQUIRES: found().
   void CopyConstruct(void* Memory, const UObject& Source) const {
-    reinterpret_cast<void (*)(void*, const UObject*)>(copy_)(Memory, &Source);
+    (static_cast<UObject*>(Memory)->*MemberAt<Copy>(copy_))(Source);
   }
   // REQUIRES: found(); Target and Source are of the class.
   void Assign(UObject& Target, const UObject& Source) const {
-    reinterpret_cast<void* (*)(UObject*, const UObject*)>(assign_)(&Target, &Source);
+    (Target.*MemberAt<Assignment>(assign_))(Source);
   }
 
  private:
-  using Function = void (*)();
-  static Function Find(const PackageHost& host, const std::string& package,
-                       const std::string& symbol) {
-    void* address = host.Symbol(package, symbol.c_str());
-    Function function = nullptr;
-    std::memcpy(&function, &address, sizeof(function));
-    return function;
-  }
+  using Copy = void (UObject::*)(const UObject&);
+  using Assignment = UObject& (UObject::*)(const UObject&);
 
-  Function copy_;
-  Function assign_;
+  void* copy_;
+  void* assign_;
 };
 
 }  // namespace engine_host
