@@ -41,10 +41,11 @@ constexpr Command kCommands[] = {
     {"maps", false, "maps", "Lists the maps the map dialog offers."},
     {"modes", false, "modes", "Lists the game modes the mode dialog offers."},
     {"launch", true, "launch [KEY=VALUE...] [--dry-run] [--show-passwords]",
-     "Types the given values, runs every check, starts the dedicated server, saves and prints\n"
+     "Types the given values, runs every check, saves, starts the dedicated server and prints\n"
      "its command line. --dry-run checks and prints without saving or starting anything.\n"
-     "Exit status: 0 started and saved; 1 refused or the start failed, nothing saved;\n"
-     "3 started, but the settings could not be saved (the reason is on stderr)."},
+     "Exit status: 0 saved and started; 1 refused or failed, nothing saved or started;\n"
+     "3 started, but the settings could not be saved; 4 saved, but the server could not be\n"
+     "started (the reason is on stderr)."},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -63,6 +64,8 @@ void PrintUsage(std::ostream& out) {
          "  2  wrong usage: nothing done\n"
          "  3  launch only: the server started, but the settings could not be saved (the\n"
          "     reason is on stderr)\n"
+         "  4  launch only: the settings were saved, but the server could not be started\n"
+         "     (the reason is on stderr)\n"
          "Commands that change the settings wait for another one that is changing them.\n"
          "\"hostdeck-cli COMMAND --help\" describes one command.\n";
 }
@@ -251,14 +254,16 @@ class Run {
       } else {
         LaunchOutcome outcome = window_.cmdLaunch_Click();
         launch = std::move(outcome.started);
-        started_not_saved_ = launch.has_value() && !outcome.saved.ok();
+        if (outcome.checked && launch.has_value() != outcome.saved.ok()) {
+          half_done_ = launch ? kCliStartedNotSaved : kCliSavedNotStarted;
+        }
       }
       if (launch) out_ << PrintedCommandLine(*launch, show_passwords) << '\n';
     }
   }
 
   int exit_code() const {
-    if (started_not_saved_) return kCliStartedNotSaved;
+    if (half_done_) return *half_done_;
     return ui_.refused() ? kCliRefused : kCliOk;
   }
 
@@ -287,7 +292,8 @@ class Run {
   std::ostream& out_;
   CliUi ui_;
   MainWindow window_;
-  bool started_not_saved_ = false;
+  // A launch that did one of saving and starting.
+  std::optional<int> half_done_;
 };
 
 }  // namespace

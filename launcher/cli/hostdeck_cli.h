@@ -19,6 +19,7 @@ inline constexpr int kCliOk = 0;               // done; for launch: started and 
 inline constexpr int kCliRefused = 1;          // refused or failed: nothing saved, nothing started
 inline constexpr int kCliUsage = 2;            // the command line itself is wrong; nothing done
 inline constexpr int kCliStartedNotSaved = 3;  // launch: the server started, the save failed
+inline constexpr int kCliSavedNotStarted = 4;  // launch: the settings saved, the start failed
 
 // How long a command that changes the settings waits for another program that
 // is changing them.

@@ -187,7 +187,7 @@ TEST_F(HostdeckCliTest, LaunchExitsWithOneMeaningPerCode) {
     bool started;
     std::string typed_account, stored_account;
   };
-  // The failing start comes last: it takes the stand-in server away.
+  // The failing starts come last: they take the stand-in server away.
   for (const Case& c : std::vector<Case>{
            {"a check refuses", [] {}, *store_, kCliRefused, "warning: Please enter a valid Vantor",
             false, "op", ""},
@@ -195,8 +195,11 @@ TEST_F(HostdeckCliTest, LaunchExitsWithOneMeaningPerCode) {
             "error: Saving the settings failed.\nCannot write settings.ini: No space", true, "op",
             ""},
            {"started and saved", [] {}, *store_, kCliOk, "", true, "op", "op"},
-           {"the start fails", [&] { game_.Remove("\\System\\ucc.exe"); }, *store_, kCliRefused,
-            "error: Starting the dedicated server failed.", false, "other", "op"},
+           {"saved, the start fails", [&] { game_.Remove("\\System\\ucc.exe"); }, *store_,
+            kCliSavedNotStarted, "error: Starting the dedicated server failed.", false, "other",
+            "other"},
+           {"neither saved nor started", [] {}, cannot_save, kCliRefused,
+            "error: Saving the settings failed.", false, "third", "other"},
        }) {
     std::filesystem::path record = game_.server().string() + ".args";
     std::filesystem::remove(record);

@@ -115,14 +115,17 @@ LaunchOutcome MainWindow::cmdLaunch_Click() {
       return outcome;
     }
   }
+  outcome.checked = true;
+  // Saved first, as the earlier tool did: a server that fails to start leaves
+  // the settings kept, and one whose save failed still starts.
+  outcome.saved = UlozitNastaveni();
+  if (!outcome.saved.ok()) ui_.ShowMessage(SettingsNotSaved(outcome.saved.message()));
   platform::Status started = StartServer(launch->game_folder, ServerUrl(launch->values));
   if (!started.ok()) {
     ui_.ShowMessage(ServerStartFailed(started.message()));
     return outcome;
   }
   outcome.started = std::move(launch);
-  outcome.saved = UlozitNastaveni();
-  if (!outcome.saved.ok()) ui_.ShowMessage(SettingsNotSaved(outcome.saved.message()));
   return outcome;
 }
 

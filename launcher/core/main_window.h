@@ -26,11 +26,14 @@ struct PreparedLaunch {
 
 // What "Launch server" came to.
 struct LaunchOutcome {
-  // The launch whose server started; nothing when a check refused or the start
-  // failed, and then nothing was saved.
-  std::optional<PreparedLaunch> started;
-  // The save that follows a start; a failure has been reported.
+  // Every check passed, so the settings were saved and the server's start was
+  // tried; false when a check refused, and then nothing was saved or started.
+  bool checked = false;
+  // The save before the start; a failure has been reported.
   platform::Status saved;
+  // The launch whose server started; nothing when it was refused or the start
+  // failed (reported).
+  std::optional<PreparedLaunch> started;
 };
 
 class MainWindow {
@@ -53,12 +56,11 @@ class MainWindow {
   // when a later step refuses. Saves and starts nothing.
   std::optional<PreparedLaunch> PrepareLaunch();
 
-  // "Launch server": PrepareLaunch, then start the server and save. Once the
+  // "Launch server": PrepareLaunch, then save and start the server. Once the
   // server has started the program ends without saving again; when a check
-  // refused, a value could not be stored or the start failed (reported) the
-  // window stays, nothing saved.
-  // The start comes first so that a launch either started and saved, started
-  // and reports the save that failed, or did neither.
+  // refused or a value could not be stored, the window stays and nothing is
+  // saved; when the start failed (reported), the window stays with the
+  // settings saved.
   LaunchOutcome cmdLaunch_Click();
 
   // "Exit", and any closing of the window: saves; the caller then ends the

@@ -347,16 +347,17 @@ TEST_F(MainWindowTest, TidiedBoxesSurviveALaterRefusalAndAreSavedOnExit) {
   EXPECT_EQ(Stored("txtServerName"), "my_server");
 }
 
-TEST_F(MainWindowTest, AFailedServerStartIsReportedAndSavesNothing) {
+TEST_F(MainWindowTest, AFailedServerStartIsReportedWithTheSettingsSaved) {
   FillIn();
   game_.Remove("\\System\\ucc.exe");
-  EXPECT_FALSE(window_.cmdLaunch_Click().started.has_value());
+  LaunchOutcome outcome = window_.cmdLaunch_Click();
+  EXPECT_TRUE(outcome.checked);
+  EXPECT_TRUE(outcome.saved.ok());
+  EXPECT_FALSE(outcome.started.has_value());
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].icon, Icon::kCritical);
   EXPECT_TRUE(ui_.messages[0].text.starts_with("Starting the dedicated server failed.\n"))
       << ui_.messages[0].text;
-  EXPECT_EQ(Stored("txtMap"), "<absent>");
-  window_.cmdExit_Click();  // the window stayed; leaving it saves
   EXPECT_EQ(Stored("txtMap"), "DM_Amos.unr");
 }
 
