@@ -145,6 +145,10 @@ HWND StartedProgram::Find(std::string_view window_class, std::string_view title)
 HWND StartedProgram::WaitFor(std::string_view window_class, std::string_view title) const {
   HWND found = nullptr;
   WaitUntil([&] { return (found = Find(window_class, title)) != nullptr; });
+  if (found != nullptr) {
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == found; }))
+        << window_class << " \"" << title << "\" was not activated";
+  }
   return found;
 }
 
@@ -153,10 +157,9 @@ HWND StartedProgram::WaitForForm(const ui::FormDesign& form) const {
 }
 
 HWND OperatorFixture::WaitForMainWindow(const StartedProgram& program, const ui::FormDesign& form) {
-  HWND main = main_ = program.WaitForForm(form);
-  EXPECT_NE(main, nullptr) << form.name;
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; })) << form.name;
-  return main;
+  main_ = program.WaitForForm(form);
+  EXPECT_NE(main_, nullptr) << form.name;
+  return main_;
 }
 
 // Two messages sent to the window return only once its thread is back in a
@@ -211,13 +214,32 @@ void OperatorFixture::ClickAt(POINT point, bool right, int times) const {
   Settle();
 }
 
-void OperatorFixture::Click(HWND window) const { ClickAt(CentreOf(window)); }
-void OperatorFixture::RightClick(HWND window) const { ClickAt(CentreOf(window), true); }
+// A click on a window still disabled by a closing dialog is lost.
+void OperatorFixture::WaitUntilItTakesInput(HWND window) const {
+  HWND top = GetAncestor(window, GA_ROOT);
+  EXPECT_TRUE(WaitUntil([&] {
+    return IsWindowEnabled(top) && IsWindowEnabled(window) && GetForegroundWindow() == top;
+  })) << "the window to click did not become active";
+}
 
+void OperatorFixture::Click(HWND window) const {
+  WaitUntilItTakesInput(window);
+  ClickAt(CentreOf(window));
+}
+
+void OperatorFixture::RightClick(HWND window) const {
+  WaitUntilItTakesInput(window);
+  ClickAt(CentreOf(window), true);
+}
+
+// The barrier cannot tell whether the thread has taken the keys yet (a sent
+// message may pass them), so the box is also watched until it shows the text;
+// a box that cuts or refuses it is given a moment.
 void OperatorFixture::TypeInto(HWND box, std::string_view text) const {
   Click(box);
   SendMessageA(box, EM_SETSEL, 0, -1);
   Type(text);
+  WaitUntil([&] { return TextOf(box) == text; }, 1s);
 }
 
 void OperatorFixture::DoubleClickEntry(HWND list, std::string_view name) const {

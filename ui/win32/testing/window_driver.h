@@ -50,6 +50,8 @@ class StartedProgram {
 
   // The visible top-level window of the program with that class and title.
   HWND Find(std::string_view window_class, std::string_view title) const;
+  // Waits for that window and for the system to activate it: every window the
+  // tests wait for takes the focus, and keys sent before that reach another.
   HWND WaitFor(std::string_view window_class, std::string_view title) const;
   HWND WaitForForm(const ui::FormDesign& form) const;
 
@@ -63,14 +65,16 @@ class StartedProgram {
 // have taken the previous one.
 class OperatorFixture : public ::testing::Test {
  protected:
-  // Waits for the program's window of `form` and for the system to activate
-  // it (input reaches it only then); it becomes main_ and is returned.
+  // Waits for the program's window of `form` (as StartedProgram::WaitFor); it
+  // becomes main_ and is returned.
   HWND WaitForMainWindow(const StartedProgram& program, const ui::FormDesign& form);
   // Returns once the thread of `main_` is back in its message loop.
   void Barrier() const;
   void Press(WORD vk) const;
   // Types each character with its key, and Shift where the layout needs it.
   void Type(std::string_view text) const;
+  // Clicks the middle of `window` once its window can take the click: enabled
+  // and active again after a dialog of the same program has closed.
   void Click(HWND window) const;
   void RightClick(HWND window) const;
   // Clicks into a text box and types `text` over what it holds.
@@ -82,6 +86,7 @@ class OperatorFixture : public ::testing::Test {
 
  private:
   void Settle() const;
+  void WaitUntilItTakesInput(HWND window) const;
   void SendInputs(const std::vector<INPUT>& inputs) const;
   void ClickAt(POINT point, bool right = false, int times = 1) const;
 };
